@@ -1,0 +1,22 @@
+// The computer seats with their pacing, and the human's presses on the table.
+#pragma once
+
+#include <cstdint>
+
+constexpr std::uint32_t kTurnIntervalMs = 1000;
+
+// True when the main loop should call OnTurnTimer now (armed, and more than the
+// interval since lastTurnTick, unsigned 32-bit difference).
+bool TurnPacingDue(std::uint32_t now);
+void OnTurnTimer();
+void ComputerTurn(int seat);
+
+// One left-button press at client coordinates (x, y).
+void OnTableClick(int x, int y);
+
+// Hit test of the human's hand as drawn: index of the top-most card under (x, y)
+// in a hand of n cards, or -1.
+int HandCardAt(int n, int x, int y);
+// Left edge of card i in the human's hand of n cards.
+int HandCardLeft(int n, int i);
+bool OnDrawPile(int x, int y);

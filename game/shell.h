@@ -1,0 +1,32 @@
+// What the game calls on the outside world. Each program supplies these at link
+// time: the Windows shell (app/), the drawing (gfx/ for RenderTable), the headless
+// simulator (tools/) and the tests' recording fakes. The game never looks inside
+// a window handle; it only passes mainWindow through.
+#pragma once
+
+#include <cstdint>
+
+using WindowHandle = void*;
+// The name of one WAVE resource, e.g. "IDW_CLICK".
+using SoundCue = const char*;
+
+extern const char IDW_BOING[];
+extern const char IDW_CLAPS[];
+extern const char IDW_CLICK[];
+extern const char IDW_ERROR[];
+extern const char IDW_LOSE[];
+extern const char IDW_ZOT[];
+
+// The main window, or null where there is none (set by the shell once created).
+extern WindowHandle mainWindow;
+
+void RenderTable(WindowHandle window);          // draws and shows the whole table
+void AskColor(WindowHandle owner);              // leaves the choice in currentColor
+void ShowDealScores(WindowHandle owner);
+void ShowMatchWon(WindowHandle owner);
+void ShowMatchLost(WindowHandle owner);
+bool AskPlayDrawnCard(WindowHandle owner);      // true: play the card just drawn
+void PlayCue(SoundCue cue);                     // async; silent unless soundOn
+
+std::uint32_t CurrentTick();                    // milliseconds, wraps at 2^32
+std::int64_t CalendarSeconds();                 // seconds since 1970-01-01 UTC

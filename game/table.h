@@ -1,0 +1,53 @@
+// The one record of game state, the pile type and the moves of cards between piles.
+#pragma once
+
+#include <cstdint>
+
+#include "game/cards.h"
+
+constexpr int kPileCapacity = kDeckSize + 1;  // 108 cards and the end mark
+constexpr int kSeatCount = 4;
+constexpr int kHumanSeat = 0;
+constexpr int kHandSize = 7;
+constexpr int kMatchTarget = 500;
+
+// Up to 108 codes, bottom first, ended by 0. The last card is the top.
+struct CardPile {
+  CardCode cards[kPileCapacity];
+};
+
+int PileCount(const CardPile& pile);
+CardCode PileTop(const CardPile& pile);          // 0 when empty
+void PilePush(CardPile& pile, CardCode card);
+CardCode PileTakeTop(CardPile& pile);            // 0 when empty
+void PileRemoveAt(CardPile& pile, int index);    // later cards close up in order
+void PileClear(CardPile& pile);
+
+// Fields in the order and widths the game has always used.
+struct GameTable {
+  std::int8_t direction;            // +1 or -1 (0 before the first deal)
+  std::int32_t handPoints[kSeatCount];
+  std::int32_t matchScores[kSeatCount];
+  std::uint8_t soundOn;
+  std::uint32_t lastTurnTick;       // ms tick when pacing was last armed or fired
+  std::int32_t playerCount;         // 2..4
+  CardPile drawPile;
+  CardPile discardPile;
+  std::uint8_t dealActive;
+  std::int32_t drawUntilPlayable;   // 0 or 1
+  std::uint8_t currentPlayer;       // 0..3, 0 is the human
+  CardPile hands[kSeatCount];
+  CardColor currentColor;
+  std::uint8_t computerTurnPending;
+  std::uint8_t singleDealMatch;
+};
+
+extern GameTable gameTable;
+
+// Seat 0..3: top of the draw pile to the end of that hand; seat -1: taken and only
+// returned. Refills an empty draw pile from the discard pile first. 0 when no card.
+CardCode DrawCard(int seat);
+// Counts the hands in play into handPoints and credits the winner.
+void ScoreHands(int winner);
+void ArmTurnPacing();
+void DisarmTurnPacing();
