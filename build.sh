@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds Zot on a Debian machine and either starts the game or runs every test.
+#   ./build.sh play   build Zot.exe and start it (under Wine on Linux)
+#   ./build.sh test   build everything and run every test: plain, sanitized, fuzz, Windows under Wine
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+jobs=$(nproc 2>/dev/null || echo 2)
+
+# Debian packages the build and the tests need; installed only when missing.
+packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+          g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
+          imagemagick faketime)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_build() {  # dir, cmake args...
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -DZOT_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+}
+
+build_windows() {
+  configure_build "$root/build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release
+}
+
+case "${1:-}" in
+  play)
+    install_missing
+    build_windows
+    exec wine "$root/build/win/app/Zot.exe"
+    ;;
+  test)
+    install_missing
+    build_windows
+    configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win"
+    configure_build "$root/build/asan" -DZOT_SANITIZE=ON
+    configure_build "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
+    status=0
+    echo "== plain build (with the Windows program under Wine)"
+    (cd "$root/build/native" && ctest --output-on-failure) || status=1
+    echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+    (cd "$root/build/asan" && ctest --output-on-failure -LE 'wine|fuzz') || status=1
+    echo "== fuzzing the bitmap decoder"
+    (cd "$root/build/fuzz" && ctest --output-on-failure -L fuzz) || status=1
+    exit $status
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac
