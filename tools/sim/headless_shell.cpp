@@ -1,0 +1,47 @@
+// Shell operations for headless play: dialogs answer by the fixed human policy,
+// cues and dialogs are noted for the runner, the clocks are simulated.
+#include "tools/sim/headless_shell.h"
+
+#include <cstring>
+
+#include "game/rules.h"
+
+HeadlessLog headlessLog;
+
+void ResetStepLog() {
+  headlessLog.cueCount = 0;
+  headlessLog.scoresShown = false;
+  headlessLog.cuesBeforeScores = 0;
+  headlessLog.matchResult = 0;
+}
+
+// The human names the colour the computer's rule would give for its hand.
+void AskColor(WindowHandle) { gameTable.currentColor = ChooseColor(kHumanSeat); }
+
+void ShowDealScores(WindowHandle) {
+  HeadlessLog& log = headlessLog;
+  const GameTable& t = gameTable;
+  log.scoresShown = true;
+  log.cuesBeforeScores = log.cueCount;
+  log.lastPlayed = PileTop(t.discardPile);
+  log.color = t.currentColor;
+  log.direction = t.direction;
+  log.turn = t.currentPlayer;
+  std::memcpy(log.points, t.handPoints, sizeof log.points);
+  std::memcpy(log.scores, t.matchScores, sizeof log.scores);
+}
+
+void ShowMatchWon(WindowHandle) { headlessLog.matchResult = 1; }
+void ShowMatchLost(WindowHandle) { headlessLog.matchResult = -1; }
+
+// Only asked when the drawn card is playable; the policy always plays it.
+bool AskPlayDrawnCard(WindowHandle) { return true; }
+
+void PlayCue(SoundCue cue) {
+  HeadlessLog& log = headlessLog;
+  if (log.cueCount < static_cast<int>(sizeof log.cues / sizeof log.cues[0])) log.cues[log.cueCount] = cue;
+  ++log.cueCount;
+}
+
+std::uint32_t CurrentTick() { return headlessLog.tick; }
+std::int64_t CalendarSeconds() { return headlessLog.calendarSeconds; }

@@ -1,0 +1,94 @@
+// zot-sim: one headless match with its trace, or a summary over many seeds.
+//   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500 [--count K]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "tools/sim/headless.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: zot-sim --seed S --players 2|3|4 --rules standard|until-playable "
+               "--length one-deal|to-500 [--count K]\n");
+  return 2;
+}
+
+bool ParseInteger(const char* text, long long* value) {
+  char* end = nullptr;
+  *value = std::strtoll(text, &end, 10);
+  return end != text && *end == '\0';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  MatchSettings settings;
+  long long count = 0;
+  for (int i = 1; i < argc; ++i) {
+    const char* option = argv[i];
+    if (i + 1 >= argc) return Usage();
+    const char* value = argv[++i];
+    long long number = 0;
+    if (std::strcmp(option, "--seed") == 0) {
+      if (!ParseInteger(value, &number)) return Usage();
+      settings.seed = number;
+    } else if (std::strcmp(option, "--players") == 0) {
+      if (!ParseInteger(value, &number) || number < 2 || number > 4) return Usage();
+      settings.players = static_cast<int>(number);
+    } else if (std::strcmp(option, "--rules") == 0) {
+      if (std::strcmp(value, "standard") == 0) {
+        settings.rules = RuleVariant::kStandard;
+      } else if (std::strcmp(value, "until-playable") == 0) {
+        settings.rules = RuleVariant::kUntilPlayable;
+      } else {
+        return Usage();
+      }
+    } else if (std::strcmp(option, "--length") == 0) {
+      if (std::strcmp(value, "one-deal") == 0) {
+        settings.length = MatchLength::kOneDeal;
+      } else if (std::strcmp(value, "to-500") == 0) {
+        settings.length = MatchLength::kToFiveHundred;
+      } else {
+        return Usage();
+      }
+    } else if (std::strcmp(option, "--count") == 0) {
+      if (!ParseInteger(value, &number) || number < 1) return Usage();
+      count = number;
+    } else {
+      return Usage();
+    }
+  }
+
+  if (count == 0) {
+    const MatchTotals totals = RunMatch(settings, stdout);
+    if (!totals.ended) {
+      std::fprintf(stderr, "zot-sim: match seed=%lld did not end (stuck)\n", static_cast<long long>(settings.seed));
+      return 1;
+    }
+    return 0;
+  }
+
+  long long ended = 0;
+  long long deals = 0;
+  long long moves = 0;
+  const std::int64_t first = settings.seed;
+  const auto start = std::chrono::steady_clock::now();
+  for (long long k = 0; k < count; ++k) {
+    settings.seed = first + k;
+    const MatchTotals totals = RunMatch(settings, nullptr);
+    deals += totals.deals;
+    moves += totals.moves;
+    if (totals.ended) {
+      ++ended;
+    } else {
+      std::fprintf(stderr, "zot-sim: match seed=%lld did not end (stuck)\n", static_cast<long long>(settings.seed));
+    }
+  }
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("matches=%lld ended=%lld deals=%lld moves=%lld wall=%.3fs deals/s=%.0f\n", count, ended, deals, moves,
+              wall, wall > 0 ? static_cast<double>(deals) / wall : 0.0);
+  return ended == count ? 0 : 1;
+}

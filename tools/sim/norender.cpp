@@ -1,0 +1,4 @@
+// For headless programs that picture nothing.
+#include "game/shell.h"
+
+void RenderTable(WindowHandle) {}
