@@ -1,0 +1,138 @@
+// The seven modal dialogs and their four procedures. Wide-character calls
+// throughout, so the Arabic texts show whatever the system's code page.
+#include "app/win_shell.h"
+
+#include <cstdio>
+
+#include "game/shell.h"
+#include "game/table.h"
+#include "resources/resource.h"
+
+std::uint8_t confirmResult = 0;
+
+namespace {
+
+void ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
+}
+
+// Plain decimal digits in five characters, four digits and the terminator: no
+// score needs more, and a value that did not fit would be cut, never overrun.
+void SetNumberField(HWND dialog, int controlId, std::int32_t value) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(value));
+  wchar_t text[5] = {};
+  for (int i = 0; i < 4 && digits[i] != '\0'; ++i) {
+    text[i] = static_cast<wchar_t>(digits[i]);
+  }
+  SetDlgItemTextW(dialog, controlId, text);
+}
+
+// Seats beyond the player count show "N/A".
+void SetSeatField(HWND dialog, int controlId, int seat, std::int32_t value) {
+  if (seat < gameTable.playerCount) {
+    SetNumberField(dialog, controlId, value);
+  } else {
+    SetDlgItemTextW(dialog, controlId, L"N/A");
+  }
+}
+
+bool IsChecked(HWND dialog, int controlId) {
+  return SendDlgItemMessageW(dialog, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
+      SendDlgItemMessageW(dialog, id, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    const CardColor color = gameTable.currentColor;
+    if (color >= 0 && color <= 3) {
+      SendDlgItemMessageW(dialog, IDC_BLUE + color, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    return TRUE;
+  }
+  if (message == WM_COMMAND) {
+    // Only OK leaves: a colour is always chosen. Should several radios answer
+    // checked, the last in colour order wins.
+    if (LOWORD(wParam) == IDOK) {
+      for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
+        if (IsChecked(dialog, id)) {
+          gameTable.currentColor = static_cast<CardColor>(id - IDC_BLUE);
+        }
+      }
+      EndDialog(dialog, 0);
+    }
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    SetNumberField(dialog, IDC_HAND_POINTS_0, gameTable.handPoints[0]);
+    SetNumberField(dialog, IDC_HAND_POINTS_1, gameTable.handPoints[1]);
+    SetSeatField(dialog, IDC_HAND_POINTS_2, 2, gameTable.handPoints[2]);
+    SetSeatField(dialog, IDC_HAND_POINTS_3, 3, gameTable.handPoints[3]);
+    // The right column is numbered 1015, 1018, 1017, 1016 from the top.
+    SetNumberField(dialog, IDC_MATCH_SCORE_0, gameTable.matchScores[0]);
+    SetNumberField(dialog, IDC_MATCH_SCORE_1, gameTable.matchScores[1]);
+    SetSeatField(dialog, IDC_MATCH_SCORE_2, 2, gameTable.matchScores[2]);
+    SetSeatField(dialog, IDC_MATCH_SCORE_3, 3, gameTable.matchScores[3]);
+    return TRUE;
+  }
+  if (message == WM_COMMAND) {
+    if (LOWORD(wParam) == IDOK) {
+      EndDialog(dialog, 0);
+    }
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    return TRUE;
+  }
+  if (message == WM_COMMAND) {
+    // Esc and the close box send IDCANCEL; only OK closes these dialogs.
+    if (LOWORD(wParam) == IDOK) {
+      EndDialog(dialog, 0);
+    }
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    return TRUE;
+  }
+  if (message == WM_COMMAND) {
+    if (LOWORD(wParam) == IDOK) {
+      confirmResult = 1;
+      EndDialog(dialog, 0);
+    } else if (LOWORD(wParam) == IDCANCEL) {
+      confirmResult = 0;
+      EndDialog(dialog, 0);
+    }
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void AskColor(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_COLOR_CHOOSER, ColorDialogProc); }
+void ShowDealScores(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_SCORE, ScoreDialogProc); }
+void ShowMatchWon(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_WIN, OkDialogProc); }
+void ShowMatchLost(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_LOSE, OkDialogProc); }
+void ShowAbout(HWND owner) { ShowDialog(owner, IDD_ABOUT, OkDialogProc); }
+void ShowCardPoints(HWND owner) { ShowDialog(owner, IDD_CARD_POINTS, OkDialogProc); }
+
+bool AskPlayDrawnCard(WindowHandle owner) {
+  // A dialog that cannot be shown answers no.
+  confirmResult = 0;
+  ShowDialog(static_cast<HWND>(owner), IDD_PLAY_DRAWN_CARD, YesNoDialogProc);
+  return confirmResult != 0;
+}

@@ -1,0 +1,106 @@
+// Entry point, the main window and the message loop.
+#include "app/win_shell.h"
+
+#include "game/players.h"
+#include "game/shell.h"
+#include "resources/resource.h"
+
+#ifdef ZOT_PACING_LOG
+#include <cstdio>
+
+#include "game/table.h"
+#endif
+
+HINSTANCE appInstance = nullptr;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZotClass";
+constexpr int kWindowWidth = 600;
+constexpr int kWindowHeight = 400;
+
+#ifdef ZOT_PACING_LOG
+// Measurement builds only: one line per pacing tick that moves a computer seat.
+void LogPacingTick(std::uint32_t now) {
+  static std::FILE* log = std::fopen("pacing.log", "w");
+  if (log == nullptr || gameTable.currentPlayer == 0) {
+    return;
+  }
+  std::fprintf(log, "move seat=%d tick=%lu\n", gameTable.currentPlayer, static_cast<unsigned long>(now));
+  std::fflush(log);
+}
+#endif
+
+// Sleeps until a message arrives or the pacing deadline comes. The game needs
+// nothing else from the loop, so an idle table costs no processor time.
+void WaitForWork() {
+#ifndef ZOT_SPIN_LOOP
+  MsgWaitForMultipleObjectsEx(0, nullptr, PacingWaitMs(CurrentTick()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+#endif
+}
+
+}  // namespace
+
+bool CreateMainWindow() {
+  WNDCLASSW windowClass{};
+  windowClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.cbClsExtra = 0;
+  windowClass.cbWndExtra = 0;
+  windowClass.hInstance = appInstance;
+  windowClass.hIcon = LoadIconW(appInstance, MAKEINTRESOURCEW(IDI_ZOT));
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszMenuName = nullptr;
+  windowClass.lpszClassName = kClassName;
+  if (RegisterClassW(&windowClass) == 0) {
+    return false;
+  }
+
+  // Arithmetic shifts: a screen narrower than the window puts its edge left of 0.
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) >> 1;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) >> 1;
+
+  // WM_CREATE, and with it OnCreate, runs inside this call, before mainWindow is set.
+  HWND window = CreateWindowExW(0, kClassName, L"Zot", WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+                                kWindowWidth, kWindowHeight, nullptr, nullptr, appInstance, nullptr);
+  mainWindow = window;
+  if (window == nullptr) {
+    return false;
+  }
+  SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+  return true;
+}
+
+// At most one message per pass, and the pacing test after every pass, so a
+// computer move fires on the first pass after its interval.
+int RunMessageLoop() {
+  for (;;) {
+    MSG message;
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        return static_cast<int>(message.wParam);
+      }
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    } else {
+      WaitForWork();
+    }
+    const std::uint32_t now = CurrentTick();
+    if (TurnPacingDue(now)) {
+#ifdef ZOT_PACING_LOG
+      LogPacingTick(now);
+#endif
+      OnTurnTimer();
+    }
+  }
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  appInstance = instance;
+  // Without a window nothing would ever post WM_QUIT, so the loop is not entered.
+  if (!CreateMainWindow()) {
+    return 1;
+  }
+  return RunMessageLoop();
+}

@@ -1,0 +1,39 @@
+// The Windows shell's own operations, shared between its files and its tests.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cstdint>
+
+// The module instance WinMain received; every resource is loaded from it.
+extern HINSTANCE appInstance;
+
+// Main window and loop (win_main.cpp).
+bool CreateMainWindow();
+int RunMessageLoop();
+
+// Window procedure and its handlers (win_wndproc.cpp).
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void OnCreate();
+void OnDestroy();
+void OnPaint(HWND window);
+
+// Menu commands (win_menu.cpp).
+void OnCommand(HWND window, int commandId);
+void SetMenuMarks(int markId, int clearId);
+
+// Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
+void ShowAbout(HWND owner);
+void ShowCardPoints(HWND owner);
+extern std::uint8_t confirmResult;
+INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Pacing wait (win_clock.cpp): milliseconds the loop may sleep at tick `now`
+// before the pacing test can pass, INFINITE while the pacing is disarmed.
+DWORD PacingWaitMs(std::uint32_t now);

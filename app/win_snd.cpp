@@ -1,0 +1,13 @@
+// Sound cues: WAVE resources of the module, played without waiting.
+#include "app/win_shell.h"
+
+#include <mmsystem.h>
+
+#include "game/shell.h"
+#include "game/table.h"
+
+void PlayCue(SoundCue cue) {
+  if (gameTable.soundOn != 0) {
+    PlaySoundA(cue, appInstance, SND_RESOURCE | SND_ASYNC);
+  }
+}

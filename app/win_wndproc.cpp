@@ -1,0 +1,59 @@
+// The window procedure and the handlers of the main window's five messages.
+#include "app/win_shell.h"
+
+#include "game/cards.h"
+#include "game/players.h"
+#include "game/shell.h"
+#include "game/table.h"
+#include "gfx/framebuffer.h"
+#include "gfx/sprite.h"
+
+void OnCreate() {
+  // These defaults match the marks menu 171 carries from the start.
+  gameTable.playerCount = 4;
+  gameTable.soundOn = 1;
+  gameTable.singleDealMatch = 1;
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  LoadSprites();
+  gameTable.dealActive = 0;
+  SeedRandom();
+  BuildDeck();
+  ShuffleDrawPile();
+}
+
+void OnDestroy() {
+  FreeSprites();
+  DestroyFrameBuffer();
+  // No computer move may run once the sprites and the frame are gone.
+  DisarmTurnPacing();
+  PostQuitMessage(0);
+}
+
+// The whole scene, whatever the update region; no BeginPaint/EndPaint.
+void OnPaint(HWND window) {
+  RenderTable(window);
+  ValidateRect(window, nullptr);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      // Client coordinates, each a signed 16-bit value.
+      OnTableClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
