@@ -51,6 +51,8 @@ void PresentFrame(WindowHandle window);
 // Platform seam, filled by the Windows shell or by plain memory natively.
 // PlatformCreateFrame gets a FrameBuffer with width, height and bitmapInfo set and
 // sets bits (all pixels 0) and the handles; false when no pixel memory was had.
+// After a false result PlatformDestroyFrame is still called on the same frame,
+// so it must release whatever part was made and skip the null handles.
 bool PlatformCreateFrame(FrameBuffer& frame);
 void PlatformDestroyFrame(FrameBuffer& frame);
 void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle window);

@@ -1,0 +1,180 @@
+// The table scene: felt, then either the deal in progress or the idle table.
+#include "gfx/scene.h"
+
+#include "game/table.h"
+#include "gfx/framebuffer.h"
+#include "gfx/sprite.h"
+
+namespace {
+
+constexpr int kCardWidth = 60;
+constexpr int kCardHeight = 90;
+constexpr int kFeltSize = 100;
+constexpr int kArrowSize = 20;
+constexpr int kStripWidth = 60;
+constexpr int kStripHeight = 20;
+
+constexpr int kPileY = 125;
+constexpr int kDrawPileX = 230;
+constexpr int kDiscardX = 310;
+constexpr int kStripX = 270;
+constexpr int kStripY = 210;
+constexpr int kHumanY = 250;
+constexpr int kTopY = 10;
+
+// Fan spacing by the number of cards in the hand.
+int SpacingUnit(int n) {
+  if (n <= 12) return 10;
+  if (n <= 24) return 8;
+  if (n <= 36) return 6;
+  return 4;
+}
+
+// Slot 0 is the back, slots 1..54 the faces; anything else is not a card.
+void BlitCard(int x, int y, int slot) {
+  if (slot < 0 || slot >= kCardSpriteCount) return;
+  BlitOpaque(x, y, cardSprites[slot], 0, 0, kCardWidth, kCardHeight);
+}
+
+void BlitBack(int x, int y) { BlitCard(x, y, 0); }
+
+enum class Seat { kTop, kLeft4, kRight4, kLeft3, kRight3 };
+
+// An opponent's hand, face down, fanned u apart in card order.
+void DrawOpponent(const CardPile& hand, Seat seat) {
+  const int n = PileCount(hand);
+  const int u = SpacingUnit(n);
+  for (int i = 0; i < n; ++i) {
+    switch (seat) {
+      case Seat::kTop: BlitBack(275 - n * (u / 2) + u * i, kTopY); break;
+      case Seat::kLeft4: BlitBack(10 + u * i, 125); break;
+      case Seat::kRight4: BlitBack(535 - u * n + u * i, 125); break;
+      case Seat::kLeft3: BlitBack(40 + u * i, 80); break;
+      case Seat::kRight3: BlitBack(505 - u * n + u * i, 80); break;
+    }
+  }
+}
+
+void DrawHumanHand(const CardPile& hand) {
+  const int n = PileCount(hand);
+  const int u = SpacingUnit(n);
+  for (int i = 0; i < n; ++i) BlitCard(300 - u * n - 2 * u + 2 * u * i, kHumanY, hand.cards[i]);
+}
+
+// Cells of the arrow atlas, named by where the arrow points.
+struct Cell {
+  int sx, sy;
+};
+constexpr Cell kUpLeft{1, 1};
+constexpr Cell kUpRight{22, 1};
+constexpr Cell kDownLeft{1, 22};
+constexpr Cell kDownRight{22, 22};
+
+struct ArrowPlace {
+  int playerCount;
+  int seat;
+  int x, y;
+  Cell cell;          // direction +1
+  int otherX, otherY;
+  Cell otherCell;     // any other direction
+};
+
+// The arrow sits on the mover's side of the piles and points at the next seat.
+constexpr ArrowPlace kArrowPlaces[] = {
+    {2, 0, 245, 220, kUpLeft, 335, 220, kUpRight},
+    {3, 0, 245, 220, kUpLeft, 335, 220, kUpRight},
+    {4, 0, 245, 220, kUpLeft, 335, 220, kUpRight},
+    {2, 1, 335, 100, kDownRight, 245, 100, kDownLeft},
+    {3, 1, 205, 80, kUpRight, 205, 150, kDownRight},
+    {3, 2, 380, 150, kDownLeft, 380, 80, kUpLeft},
+    {4, 1, 205, 125, kUpRight, 205, 195, kDownRight},
+    {4, 2, 335, 100, kDownRight, 245, 100, kDownLeft},
+    {4, 3, 380, 195, kDownLeft, 380, 125, kUpLeft},
+};
+
+void DrawTurnArrow(const GameTable& table) {
+  for (const ArrowPlace& place : kArrowPlaces) {
+    if (place.playerCount != table.playerCount || place.seat != table.currentPlayer) continue;
+    if (table.direction == 1) {
+      BlitKeyed(place.x, place.y, flowArrowSprite, place.cell.sx, place.cell.sy, kArrowSize,
+                kArrowSize);
+    } else {
+      BlitKeyed(place.otherX, place.otherY, flowArrowSprite, place.otherCell.sx,
+                place.otherCell.sy, kArrowSize, kArrowSize);
+    }
+    return;
+  }
+}
+
+void DrawDealScene(const GameTable& table) {
+  DrawHumanHand(table.hands[0]);
+  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardX, kPileY, PileTop(table.discardPile));
+  if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileX, kPileY);
+  if (table.currentColor >= 0 && table.currentColor <= 3) {
+    BlitOpaque(kStripX, kStripY, colorBarSprite, 0, kStripHeight * table.currentColor, kStripWidth,
+               kStripHeight);
+  }
+  switch (table.playerCount) {
+    case 2:
+      DrawOpponent(table.hands[1], Seat::kTop);
+      break;
+    case 3:
+      DrawOpponent(table.hands[1], Seat::kLeft3);
+      DrawOpponent(table.hands[2], Seat::kRight3);
+      break;
+    case 4:
+      DrawOpponent(table.hands[1], Seat::kLeft4);
+      DrawOpponent(table.hands[2], Seat::kTop);
+      DrawOpponent(table.hands[3], Seat::kRight4);
+      break;
+    default:
+      break;
+  }
+  DrawTurnArrow(table);
+}
+
+// Seven face-down cards for every seat, whatever the piles hold.
+void DrawIdleScene(int playerCount) {
+  BlitBack(kDrawPileX, kPileY);
+  for (int k = 0; k < kHandSize; ++k) {
+    BlitBack(210 + 20 * k, kHumanY);
+    switch (playerCount) {
+      case 2:
+        BlitBack(240 + 10 * k, kTopY);
+        break;
+      case 3:
+        BlitBack(40 + 10 * k, 80);
+        BlitBack(435 + 10 * k, 80);
+        break;
+      case 4:
+        BlitBack(10 + 10 * k, 125);
+        BlitBack(240 + 10 * k, kTopY);
+        BlitBack(465 + 10 * k, 125);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void DrawTable() {
+  if (frameBuffer == nullptr) return;
+  for (int x = 0; x < 600; x += kFeltSize) {
+    for (int y = 0; y < 400; y += kFeltSize) {
+      BlitOpaque(x, y, feltSprite, 0, 0, kFeltSize, kFeltSize);
+    }
+  }
+  if (gameTable.dealActive) {
+    DrawDealScene(gameTable);
+  } else {
+    DrawIdleScene(gameTable.playerCount);
+  }
+}
+
+void RenderTable(WindowHandle window) {
+  if (frameBuffer == nullptr) return;
+  DrawTable();
+  PresentFrame(window);
+}
