@@ -439,6 +439,7 @@ TEST_F(SceneTest, MissingSpritesAreLeftOut) {
   SetPile(gameTable.hands[0], {5});
   SetPile(gameTable.drawPile, {11});
   DestroySprite(*cardSprites[0]);  // the back failed to load; its slot stays
+  DestroySprite(*cardSprites[5]);
   delete cardSprites[5];
   cardSprites[5] = nullptr;        // the face could not even be allocated
   SetPile(gameTable.discardPile, {6});
