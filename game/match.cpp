@@ -5,16 +5,25 @@
 #include "game/shell.h"
 #include "game/table.h"
 
+namespace {
+// Seats index fixed arrays of four: a count the menu never sets must not make the
+// deal or the scoring run past them.
+void KeepPlayerCountInRange() {
+  GameTable& t = gameTable;
+  if (t.playerCount < 2) t.playerCount = 2;
+  if (t.playerCount > kSeatCount) t.playerCount = kSeatCount;
+}
+}  // namespace
+
 void StartMatch() {
+  KeepPlayerCountInRange();
   for (int seat = 0; seat < gameTable.playerCount; ++seat) gameTable.matchScores[seat] = 0;
   StartDeal();
 }
 
 void StartDeal() {
   GameTable& t = gameTable;
-  // Seats index fixed arrays of four: never deal to seats that do not exist.
-  if (t.playerCount < 2) t.playerCount = 2;
-  if (t.playerCount > kSeatCount) t.playerCount = kSeatCount;
+  KeepPlayerCountInRange();
 
   t.dealActive = 1;
   BuildDeck();

@@ -1,0 +1,93 @@
+#include "tests/game/fake_shell.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "game/cards.h"
+#include "game/shell.h"
+
+FakeShell fakeShell;
+
+namespace {
+void Note(const char* event) { fakeShell.events.emplace_back(event); }
+void Dialog(const char* event) {
+  Note(event);
+  fakeShell.atLastDialog = gameTable;
+}
+}  // namespace
+
+void RenderTable(WindowHandle) { Note("render"); }
+void AskColor(WindowHandle) {
+  Dialog("AskColor");
+  if (fakeShell.colorAnswers.empty()) return;
+  gameTable.currentColor = static_cast<CardColor>(fakeShell.colorAnswers.front());
+  fakeShell.colorAnswers.pop_front();
+}
+void ShowDealScores(WindowHandle) { Dialog("DealScores"); }
+void ShowMatchWon(WindowHandle) { Dialog("MatchWon"); }
+void ShowMatchLost(WindowHandle) { Dialog("MatchLost"); }
+bool AskPlayDrawnCard(WindowHandle) {
+  Dialog("AskDrawn");
+  if (fakeShell.drawnAnswers.empty()) return false;
+  const bool answer = fakeShell.drawnAnswers.front();
+  fakeShell.drawnAnswers.pop_front();
+  return answer;
+}
+void PlayCue(SoundCue cue) { Note(cue); }
+std::uint32_t CurrentTick() { return fakeShell.tick; }
+std::int64_t CalendarSeconds() { return fakeShell.calendarSeconds; }
+
+void ResetAll(int players) {
+  fakeShell = FakeShell{};
+  gameTable = GameTable{};
+  gameTable.playerCount = players;
+  gameTable.soundOn = 1;
+  gameTable.singleDealMatch = 1;
+  randomState = 1;
+}
+
+std::vector<std::string> Events(const char* only) {
+  std::vector<std::string> out;
+  for (const std::string& e : fakeShell.events) {
+    if (!only || e == only || (std::strcmp(only, "cues") == 0 && e.rfind("IDW_", 0) == 0)) out.push_back(e);
+  }
+  return out;
+}
+
+int Count(const char* event) {
+  return static_cast<int>(std::count(fakeShell.events.begin(), fakeShell.events.end(), event));
+}
+
+void SetPile(CardPile& pile, std::initializer_list<int> cards) {
+  int i = 0;
+  for (const int c : cards) pile.cards[i++] = static_cast<CardCode>(c);
+  pile.cards[i] = kNoCard;
+}
+
+std::vector<int> Cards(const CardPile& pile) {
+  std::vector<int> out;
+  for (int i = 0; pile.cards[i] != kNoCard; ++i) out.push_back(pile.cards[i]);
+  return out;
+}
+
+void SetNextRandom(int r) {
+  // Invert one step of the generator: find s with s * 214013 + 2531011 = r << 16.
+  std::uint32_t inverse = 1;
+  for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;  // Newton, mod 2^32
+  randomState = (static_cast<std::uint32_t>(r) << 16) - 2531011u;
+  randomState *= inverse;
+}
+
+bool SameTable(const GameTable& a, const GameTable& b) {
+  bool same = a.direction == b.direction && a.soundOn == b.soundOn && a.lastTurnTick == b.lastTurnTick &&
+              a.playerCount == b.playerCount && a.dealActive == b.dealActive &&
+              a.drawUntilPlayable == b.drawUntilPlayable && a.currentPlayer == b.currentPlayer &&
+              a.currentColor == b.currentColor && a.computerTurnPending == b.computerTurnPending &&
+              a.singleDealMatch == b.singleDealMatch && Cards(a.drawPile) == Cards(b.drawPile) &&
+              Cards(a.discardPile) == Cards(b.discardPile);
+  for (int i = 0; i < kSeatCount; ++i) {
+    same = same && a.handPoints[i] == b.handPoints[i] && a.matchScores[i] == b.matchScores[i] &&
+           Cards(a.hands[i]) == Cards(b.hands[i]);
+  }
+  return same;
+}

@@ -1,0 +1,107 @@
+// Whole matches through the headless runner over every setting, checking the
+// table's invariants after every move. ZOT_SWEEP_MATCHES sets the matches per
+// setting (fewer under the sanitizers).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "tools/sim/headless.h"
+
+namespace {
+
+int MatchesPerSetting() {
+  const char* text = std::getenv("ZOT_SWEEP_MATCHES");
+  const int n = text ? std::atoi(text) : 0;
+  return n > 0 ? n : 1000;
+}
+
+// Every card once per deck: 108 in all, each code as often as the deck holds it.
+void ExpectDeckInPlay(const GameTable& t) {
+  int copies[55] = {};
+  int total = 0;
+  auto count = [&](const CardPile& pile) {
+    for (int i = 0; i < PileCount(pile); ++i) {
+      ++copies[pile.cards[i]];
+      ++total;
+    }
+  };
+  count(t.drawPile);
+  count(t.discardPile);
+  for (int seat = 0; seat < t.playerCount; ++seat) count(t.hands[seat]);
+  ASSERT_EQ(total, 108);
+  for (int code = 1; code <= 54; ++code) {
+    ASSERT_EQ(copies[code], code >= 53 ? 4 : (FaceOf(code) == 0 ? 1 : 2)) << "code " << code;
+  }
+}
+
+}  // namespace
+
+TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
+  const int perSetting = MatchesPerSetting();
+  long deals = 0;
+  int longestDeal = 0;
+  for (int players = 2; players <= 4; ++players) {
+    for (const RuleVariant rules : {RuleVariant::kStandard, RuleVariant::kUntilPlayable}) {
+      for (const MatchLength length : {MatchLength::kOneDeal, MatchLength::kToFiveHundred}) {
+        for (int k = 0; k < perSetting; ++k) {
+          const MatchSettings settings{1700000000 + k * 7919, players, rules, length};
+          SCOPED_TRACE(testing::Message() << "seed " << settings.seed << " players " << players << " rules "
+                                          << static_cast<int>(rules) << " length " << static_cast<int>(length));
+          SetUpTable(settings);
+          DealRecord deal;
+          BeginMatch(&deal);
+          ++deals;
+          const GameTable& t = gameTable;
+          ASSERT_TRUE(t.dealActive);
+          ASSERT_NO_FATAL_FAILURE(ExpectDeckInPlay(t));
+          std::int32_t scores[kSeatCount] = {};
+          int movesInDeal = 0;
+          MoveRecord move;
+          for (;;) {
+            const StepResult result = StepMove(&move);
+            ASSERT_EQ(result, StepResult::kMoved);
+            ++movesInDeal;
+            for (int seat = 0; seat < players; ++seat) {
+              ASSERT_GE(t.matchScores[seat], scores[seat]);
+              scores[seat] = t.matchScores[seat];
+            }
+            if (move.matchOver) break;
+            ASSERT_TRUE(t.dealActive);
+            ASSERT_LT(t.currentPlayer, t.playerCount);
+            ASSERT_GT(PileCount(t.discardPile), 0);
+            ASSERT_NO_FATAL_FAILURE(ExpectDeckInPlay(t));
+            // The record agrees with the table it describes.
+            if (!move.dealEnded) {
+              ASSERT_EQ(move.turn, t.currentPlayer);
+              if (move.played) {
+                ASSERT_EQ(move.card, PileTop(t.discardPile));
+              }
+              if (move.drew && !move.played && move.drawn != kNoCard) {
+                ASSERT_EQ(move.drawn, PileTop(t.hands[move.seat]));
+              }
+            } else {
+              ++deals;
+              longestDeal = std::max(longestDeal, movesInDeal);
+              movesInDeal = 0;
+              ASSERT_TRUE(move.nextDeal);
+              ASSERT_EQ(move.points[move.seat], 0);
+            }
+          }
+          longestDeal = std::max(longestDeal, movesInDeal);
+          ASSERT_FALSE(t.dealActive);
+          ASSERT_EQ(StepMove(&move), StepResult::kMatchOver);
+          // A one-deal match is won by the human exactly when seat 0 went out.
+          if (length == MatchLength::kOneDeal) {
+            ASSERT_EQ(move.won, move.seat == 0);
+          } else {
+            ASSERT_EQ(move.won, t.matchScores[0] >= 500);
+          }
+        }
+      }
+    }
+  }
+  RecordProperty("deals", static_cast<int>(deals));
+  RecordProperty("longest_deal_moves", longestDeal);
+  EXPECT_LT(longestDeal, kMaxMovesPerDeal / 10);
+}
