@@ -1,0 +1,93 @@
+#include "tools/render/png_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::uint32_t BigEndian(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return (std::uint32_t{b[at]} << 24) | (std::uint32_t{b[at + 1]} << 16) | (std::uint32_t{b[at + 2]} << 8) |
+         b[at + 3];
+}
+
+TEST(PngWriter, ChecksumsMatchTheirKnownValues) {
+  const char* digits = "123456789";
+  EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits), 9), 0xCBF43926u);
+  const char* word = "Wikipedia";
+  EXPECT_EQ(Adler32(reinterpret_cast<const std::uint8_t*>(word), 9), 0x11E60398u);
+  EXPECT_EQ(Adler32(nullptr, 0), 1u);
+}
+
+TEST(PngWriter, ChannelsExpandAsTheScreenShowsThem) {
+  EXPECT_EQ(ExpandChannel(0), 0);
+  EXPECT_EQ(ExpandChannel(1), 8);
+  EXPECT_EQ(ExpandChannel(16), 132);
+  EXPECT_EQ(ExpandChannel(31), 255);
+  std::uint8_t rgb[3];
+  Expand555(0x7C00 | (16 << 5) | 3, rgb);
+  EXPECT_EQ(rgb[0], 255);
+  EXPECT_EQ(rgb[1], 132);
+  EXPECT_EQ(rgb[2], 24);
+}
+
+TEST(PngWriter, LargeImagesSplitIntoStoredBlocksThatHoldEveryScanline) {
+  const int width = 200, height = 120;  // 72120 bytes of scanlines: two stored blocks
+  std::vector<std::uint8_t> rgb(width * height * 3);
+  for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint8_t>(i * 31 + i / 7);
+  const std::vector<std::uint8_t> png = EncodePng(width, height, rgb);
+
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0);
+  // Chunks: IHDR, IDAT, IEND, each with a correct CRC.
+  std::size_t at = 8;
+  std::vector<std::string> types;
+  std::vector<std::uint8_t> idat;
+  while (at + 12 <= png.size()) {
+    const std::uint32_t length = BigEndian(png, at);
+    ASSERT_LE(at + 12 + length, png.size());
+    types.emplace_back(reinterpret_cast<const char*>(&png[at + 4]), 4);
+    EXPECT_EQ(BigEndian(png, at + 8 + length), Crc32(&png[at + 4], 4 + length)) << types.back();
+    if (types.back() == "IHDR") {
+      EXPECT_EQ(BigEndian(png, at + 8), 200u);
+      EXPECT_EQ(BigEndian(png, at + 12), 120u);
+      EXPECT_EQ(png[at + 16], 8);  // bits per channel
+      EXPECT_EQ(png[at + 17], 2);  // RGB
+    }
+    if (types.back() == "IDAT") idat.assign(png.begin() + at + 8, png.begin() + at + 8 + length);
+    at += 12 + length;
+  }
+  EXPECT_EQ(at, png.size());
+  EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+
+  // zlib: header, stored blocks (LEN, ~LEN), final flag on the last only, Adler-32.
+  ASSERT_GE(idat.size(), 6u);
+  EXPECT_EQ((idat[0] * 256 + idat[1]) % 31, 0);
+  std::vector<std::uint8_t> raw;
+  std::size_t p = 2;
+  int blocks = 0;
+  bool final = false;
+  while (!final) {
+    ASSERT_LE(p + 5, idat.size());
+    final = idat[p] == 1;
+    EXPECT_TRUE(idat[p] == 0 || idat[p] == 1);
+    const unsigned len = idat[p + 1] | (idat[p + 2] << 8);
+    const unsigned nlen = idat[p + 3] | (idat[p + 4] << 8);
+    EXPECT_EQ(len ^ 0xFFFFu, nlen);
+    ASSERT_LE(p + 5 + len, idat.size());
+    raw.insert(raw.end(), idat.begin() + p + 5, idat.begin() + p + 5 + len);
+    p += 5 + len;
+    ++blocks;
+  }
+  EXPECT_EQ(blocks, 2);
+  ASSERT_EQ(p + 4, idat.size());
+  EXPECT_EQ(BigEndian(idat, p), Adler32(raw.data(), raw.size()));
+  ASSERT_EQ(raw.size(), static_cast<std::size_t>(height * (1 + width * 3)));
+  for (int y = 0; y < height; ++y) {
+    ASSERT_EQ(raw[y * (1 + width * 3)], 0) << "filter byte of row " << y;
+    ASSERT_EQ(std::memcmp(&raw[y * (1 + width * 3) + 1], &rgb[y * width * 3], width * 3), 0) << y;
+  }
+}
+
+}  // namespace
