@@ -1,0 +1,525 @@
+// The shell's procedures under the real window manager: the four dialog
+// procedures on the real templates, the seven dialog operations as modal
+// dialogs, the menu commands with their marks, the window's handlers, the DIB
+// frame buffer and the loop's pacing wait.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "app/win_shell.h"
+#include "check.h"
+#include "exe_module.h"
+#include "game/match.h"
+#include "game/shell.h"
+#include "game/table.h"
+#include "gfx/framebuffer.h"
+#include "gfx/sprite.h"
+#include "resources/resource.h"
+
+HINSTANCE appInstance = nullptr;
+
+namespace {
+
+HMODULE program = nullptr;
+
+// ---- Driving modal dialogs from inside their own message loop ----
+
+using Step = std::function<void(HWND dialog)>;
+std::deque<Step> steps;
+int idleTicks = 0;
+
+HWND OpenDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM out) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
+          *reinterpret_cast<HWND*>(out) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Each tick runs the next scripted step on the open dialog. With no script
+// left, a dialog that stays open is answered with OK after a while, so a
+// dialog that should have closed cannot hang the test (and is counted).
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+  HWND dialog = OpenDialog();
+  if (dialog == nullptr) return;
+  if (!steps.empty()) {
+    Step step = steps.front();
+    steps.pop_front();
+    step(dialog);
+    idleTicks = 0;
+    return;
+  }
+  if (++idleTicks > 4) {
+    idleTicks = 0;
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  }
+}
+
+std::wstring Text(HWND window) {
+  wchar_t text[128] = {};
+  GetWindowTextW(window, text, 128);
+  return text;
+}
+std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+void Press(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void PressEsc(HWND dialog) { PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0); }
+bool Checked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// A step that checks the dialog is still open (an Esc before it did nothing).
+Step StillOpen() {
+  return [](HWND dialog) { CHECK(IsWindowVisible(dialog)); };
+}
+Step TitleIs(const char* title) {
+  return [title](HWND dialog) { CHECK_EQ(Text(dialog), check::Wide(title)); };
+}
+
+// ---- Modeless copies of the templates for direct message tests ----
+
+HWND Make(int id, DLGPROC procedure) {
+  HWND dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(id), nullptr, procedure, 0);
+  if (dialog != nullptr) ShowWindow(dialog, SW_SHOWNA);
+  return dialog;
+}
+// A command as the button or keyboard would send it, handed to the procedure
+// itself: its own answer (the dialog manager hides it from SendMessage).
+INT_PTR Command(DLGPROC procedure, HWND dialog, int id) {
+  return procedure(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void ColorDialogTests() {
+  check::group = "colour chooser";
+  // The radio of the colour in force is marked; any other value marks none.
+  for (int color : {0, 1, 2, 3, -1, 4, -128, 127}) {
+    gameTable.currentColor = static_cast<CardColor>(color);
+    HWND dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+    if (!CHECK(dialog != nullptr)) return;
+    for (int c = 0; c < 4; ++c) CHECK_EQ(Checked(dialog, IDC_BLUE + c), c == color);
+    DestroyWindow(dialog);
+  }
+
+  // OK untouched keeps the colour; a changed radio is read back.
+  gameTable.currentColor = kRed;
+  HWND dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  CHECK_EQ(Command(ColorDialogProc, dialog, IDOK), static_cast<INT_PTR>(TRUE));
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
+  CHECK(!IsWindowVisible(dialog));
+  DestroyWindow(dialog);
+
+  gameTable.currentColor = kBlue;
+  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  Press(dialog, IDC_YELLOW);  // an auto radio: marks yellow, clears blue
+  CHECK(!Checked(dialog, IDC_BLUE));
+  CHECK(IsWindowVisible(dialog));  // the radio's own command closes nothing
+  Command(ColorDialogProc, dialog, IDOK);
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kYellow);
+  DestroyWindow(dialog);
+
+  // Several marked: the last in colour order wins.
+  gameTable.currentColor = kBlue;
+  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  SendDlgItemMessageW(dialog, IDC_RED, BM_SETCHECK, BST_CHECKED, 0);
+  SendDlgItemMessageW(dialog, IDC_GREEN, BM_SETCHECK, BST_CHECKED, 0);
+  Command(ColorDialogProc, dialog, IDOK);
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
+  DestroyWindow(dialog);
+
+  // None marked: the colour stays as it was.
+  gameTable.currentColor = -1;
+  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  Command(ColorDialogProc, dialog, IDOK);
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), -1);
+  DestroyWindow(dialog);
+
+  // Esc (IDCANCEL) and other ids leave it open and change nothing.
+  gameTable.currentColor = kGreen;
+  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  Press(dialog, IDC_BLUE);
+  CHECK_EQ(Command(ColorDialogProc, dialog, IDCANCEL), static_cast<INT_PTR>(TRUE));
+  CHECK_EQ(Command(ColorDialogProc, dialog, 4242), static_cast<INT_PTR>(TRUE));
+  CHECK(IsWindowVisible(dialog));
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kGreen);
+  CHECK_EQ(ColorDialogProc(dialog, WM_MOUSEMOVE, 0, 0), static_cast<INT_PTR>(FALSE));
+  CHECK_EQ(ColorDialogProc(dialog, WM_INITDIALOG, 0, 0), static_cast<INT_PTR>(TRUE));
+  DestroyWindow(dialog);
+
+  // Modal, as the game calls it: opens with green marked, Esc does nothing,
+  // red then OK is the choice.
+  gameTable.currentColor = kGreen;
+  steps = {TitleIs("أختر اللون"),
+           [](HWND d) {
+             CHECK(Checked(d, IDC_GREEN));
+             PressEsc(d);
+           },
+           StillOpen(), [](HWND d) { Press(d, IDC_RED); }, [](HWND d) { Press(d, IDOK); }};
+  AskColor(nullptr);
+  CHECK(steps.empty());
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
+}
+
+void ScoreDialogTests() {
+  check::group = "score dialog";
+  const std::int32_t points[4] = {0, 57, 20, 31};
+  const std::int32_t scores[4] = {108, 0, 500, 1739};
+  struct Row {
+    int players;
+    const wchar_t* texts[8];  // 1011..1014, then 1015, 1018, 1017, 1016
+  } rows[] = {
+      {4, {L"0", L"57", L"20", L"31", L"108", L"0", L"500", L"1739"}},
+      {3, {L"0", L"57", L"20", L"N/A", L"108", L"0", L"500", L"N/A"}},
+      {2, {L"0", L"57", L"N/A", L"N/A", L"108", L"0", L"N/A", L"N/A"}},
+  };
+  const int ids[8] = {1011, 1012, 1013, 1014, 1015, 1018, 1017, 1016};
+  for (const Row& row : rows) {
+    gameTable.playerCount = row.players;
+    for (int i = 0; i < 4; ++i) {
+      gameTable.handPoints[i] = points[i];
+      gameTable.matchScores[i] = scores[i];
+    }
+    HWND dialog = Make(IDD_SCORE, ScoreDialogProc);
+    if (!CHECK(dialog != nullptr)) return;
+    for (int i = 0; i < 8; ++i) CHECK_EQ(ItemText(dialog, ids[i]), std::wstring(row.texts[i]));
+    CHECK_EQ(Command(ScoreDialogProc, dialog, IDCANCEL), static_cast<INT_PTR>(TRUE));
+    CHECK(IsWindowVisible(dialog));
+    Command(ScoreDialogProc, dialog, IDOK);
+    CHECK(!IsWindowVisible(dialog));
+    DestroyWindow(dialog);
+  }
+  // A number wider than the field's four digits is cut, never overrun.
+  gameTable.playerCount = 4;
+  gameTable.matchScores[0] = 123456;
+  HWND dialog = Make(IDD_SCORE, ScoreDialogProc);
+  CHECK_EQ(ItemText(dialog, 1015), std::wstring(L"1234"));
+  DestroyWindow(dialog);
+
+  gameTable.matchScores[0] = 42;
+  steps = {TitleIs("النتيجة"), [](HWND d) {
+             CHECK_EQ(ItemText(d, 1015), std::wstring(L"42"));
+             PressEsc(d);
+           },
+           StillOpen(), [](HWND d) { Press(d, IDOK); }};
+  ShowDealScores(nullptr);
+  CHECK(steps.empty());
+}
+
+void OkDialogTests() {
+  check::group = "information and match dialogs";
+  struct Row {
+    int id;
+    void (*show)(WindowHandle);
+    const char* title;
+  };
+  for (int id : {IDD_ABOUT, IDD_CARD_POINTS, IDD_WIN, IDD_LOSE}) {
+    HWND dialog = Make(id, OkDialogProc);
+    if (!CHECK(dialog != nullptr)) continue;
+    CHECK_EQ(Command(OkDialogProc, dialog, IDCANCEL), static_cast<INT_PTR>(TRUE));
+    SendMessageW(dialog, WM_CLOSE, 0, 0);  // the close box of dialog 175
+    CHECK(IsWindowVisible(dialog));
+    if (id != IDD_CARD_POINTS) {
+      // The picture shows the card back at its own 60 x 90 size.
+      HWND picture = nullptr;
+      for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) picture = child;
+      }
+      HBITMAP bitmap = picture ? reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) : nullptr;
+      BITMAP info{};
+      if (CHECK(bitmap != nullptr) && GetObjectW(bitmap, sizeof info, &info) != 0) {
+        CHECK_EQ(static_cast<int>(info.bmWidth), 60);
+        CHECK_EQ(static_cast<int>(info.bmHeight), 90);
+      }
+    }
+    CHECK_EQ(OkDialogProc(dialog, WM_TIMER, 0, 0), static_cast<INT_PTR>(FALSE));
+    Command(OkDialogProc, dialog, IDOK);
+    CHECK(!IsWindowVisible(dialog));
+    DestroyWindow(dialog);
+  }
+  const Row modal[] = {{IDD_WIN, ShowMatchWon, "النتيجة النهائيه"}, {IDD_LOSE, ShowMatchLost, "مهـــزوم"}};
+  for (const Row& row : modal) {
+    steps = {TitleIs(row.title), [](HWND d) { PressEsc(d); }, StillOpen(), [](HWND d) { Press(d, IDOK); }};
+    row.show(nullptr);
+    CHECK(steps.empty());
+  }
+}
+
+void YesNoDialogTests() {
+  check::group = "drawn-card question";
+  HWND dialog = Make(IDD_PLAY_DRAWN_CARD, YesNoDialogProc);
+  if (!CHECK(dialog != nullptr)) return;
+  confirmResult = 7;
+  CHECK_EQ(Command(YesNoDialogProc, dialog, 1234), static_cast<INT_PTR>(TRUE));
+  CHECK_EQ(static_cast<int>(confirmResult), 7);
+  CHECK(IsWindowVisible(dialog));
+  Command(YesNoDialogProc, dialog, IDOK);
+  CHECK_EQ(static_cast<int>(confirmResult), 1);
+  CHECK(!IsWindowVisible(dialog));
+  ShowWindow(dialog, SW_SHOWNA);
+  Command(YesNoDialogProc, dialog, IDCANCEL);
+  CHECK_EQ(static_cast<int>(confirmResult), 0);
+  CHECK(!IsWindowVisible(dialog));
+  CHECK_EQ(YesNoDialogProc(dialog, WM_SETFOCUS, 0, 0), static_cast<INT_PTR>(FALSE));
+  DestroyWindow(dialog);
+
+  // Modal: OK plays, the second button and Esc decline.
+  steps = {TitleIs("هذه الورقة ممكن لعبها"), [](HWND d) { Press(d, IDOK); }};
+  CHECK(AskPlayDrawnCard(nullptr));
+  steps = {[](HWND d) { Press(d, IDCANCEL); }};
+  CHECK(!AskPlayDrawnCard(nullptr));
+  steps = {[](HWND d) { Press(d, IDOK); }};
+  CHECK(AskPlayDrawnCard(nullptr));
+  steps = {[](HWND d) { PressEsc(d); }};
+  CHECK(!AskPlayDrawnCard(nullptr));
+  CHECK(steps.empty());
+}
+
+// Without the templates the dialogs cannot open: the calls return at once,
+// the colour stays and the question answers no, whatever the last answer was.
+void MissingTemplateTests() {
+  check::group = "dialogs that cannot open";
+  HINSTANCE saved = appInstance;
+  appInstance = GetModuleHandleW(nullptr);
+  confirmResult = 1;
+  CHECK(!AskPlayDrawnCard(nullptr));
+  gameTable.currentColor = kYellow;
+  AskColor(nullptr);
+  CHECK_EQ(static_cast<int>(gameTable.currentColor), kYellow);
+  appInstance = saved;
+}
+
+void FrameBufferTests() {
+  check::group = "DIB frame buffer";
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  FrameBuffer* frame = frameBuffer;
+  if (!CHECK(frame != nullptr)) return;
+  CHECK(frame->memoryDC != nullptr && frame->dibSection != nullptr && frame->bits != nullptr);
+  CHECK(frame->pixels == frame->bits);
+  CHECK_EQ(frame->rowStep, -600);
+  CHECK_EQ(frame->rowOffsets[0], 239400);
+  CHECK_EQ(frame->rowOffsets[399], 0);
+  bool allBlack = true;
+  for (int i = 0; i < 600 * 400; ++i) allBlack &= frame->pixels[i] == 0;
+  CHECK(allBlack);
+
+  DIBSECTION section{};
+  if (CHECK(GetObjectW(static_cast<HBITMAP>(frame->dibSection), sizeof section, &section) == sizeof section)) {
+    CHECK_EQ(static_cast<int>(section.dsBm.bmWidth), 600);
+    CHECK_EQ(static_cast<int>(section.dsBm.bmHeight), 400);
+    CHECK_EQ(static_cast<int>(section.dsBm.bmBitsPixel), 16);
+    CHECK_EQ(static_cast<int>(section.dsBmih.biHeight), 400);  // bottom-up
+  }
+  // The DIB section is selected into the memory DC.
+  CHECK(GetCurrentObject(static_cast<HDC>(frame->memoryDC), OBJ_BITMAP) == frame->dibSection);
+
+  // Picture coordinates through the row table are what GDI sees: red at the
+  // top-left corner, blue at the bottom-left, as 5-5-5 pixels.
+  frame->pixels[frame->rowOffsets[0] + 0] = 0x7C00;
+  frame->pixels[frame->rowOffsets[399] + 0] = 0x001F;
+  frame->pixels[frame->rowOffsets[10] + 20] = 0x03E0;
+  GdiFlush();
+  HDC memoryDC = static_cast<HDC>(frame->memoryDC);
+  CHECK_EQ(static_cast<long long>(GetPixel(memoryDC, 0, 0)), static_cast<long long>(RGB(255, 0, 0)));
+  CHECK_EQ(static_cast<long long>(GetPixel(memoryDC, 0, 399)), static_cast<long long>(RGB(0, 0, 255)));
+  CHECK_EQ(static_cast<long long>(GetPixel(memoryDC, 20, 10)), static_cast<long long>(RGB(0, 255, 0)));
+  CHECK_EQ(frame->pixels[239400], static_cast<std::uint16_t>(0x7C00));
+  CHECK_EQ(frame->pixels[0], static_cast<std::uint16_t>(0x001F));
+
+  // Presenting copies unscaled to the client origin and leaves nothing to repaint.
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  UpdateWindow(window);
+  InvalidateRect(window, nullptr, FALSE);
+  PresentFrame(window);
+  RECT pending{};
+  CHECK(!GetUpdateRect(window, &pending, FALSE));
+  HDC dc = GetDC(window);
+  CHECK_EQ(static_cast<long long>(GetPixel(dc, 0, 0)), static_cast<long long>(RGB(255, 0, 0)));
+  CHECK_EQ(static_cast<long long>(GetPixel(dc, 20, 10)), static_cast<long long>(RGB(0, 255, 0)));
+  CHECK_EQ(static_cast<long long>(GetPixel(dc, 1, 1)), 0LL);
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+
+  DestroyFrameBuffer();
+  CHECK(frameBuffer == nullptr);
+}
+
+// ---- The main window's handlers and the menu commands ----
+
+int Marked(int id) {
+  return (GetMenuState(GetMenu(static_cast<HWND>(mainWindow)), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) ? 1 : 0;
+}
+
+void FillFrame(std::uint16_t value) {
+  for (int i = 0; i < 600 * 400; ++i) frameBuffer->pixels[i] = value;
+}
+bool Redrawn() { return frameBuffer->pixels[frameBuffer->rowOffsets[50] + 50] != 0x1234; }
+
+void WindowTests() {
+  check::group = "main window";
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"ZotTestClass";
+  RegisterClassW(&windowClass);
+  gameTable = GameTable{};
+  HWND window = CreateWindowExW(0, L"ZotTestClass", L"Zot", WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, 0, 600, 400,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!CHECK(window != nullptr)) return;
+  // OnCreate: the defaults that match the menu's marks, frame, sprites, deck.
+  CHECK_EQ(gameTable.playerCount, 4);
+  CHECK_EQ(static_cast<int>(gameTable.soundOn), 1);
+  CHECK_EQ(static_cast<int>(gameTable.singleDealMatch), 1);
+  CHECK_EQ(gameTable.drawUntilPlayable, 0);
+  CHECK_EQ(static_cast<int>(gameTable.dealActive), 0);
+  CHECK(frameBuffer != nullptr);
+  CHECK(feltSprite != nullptr && feltSprite->pixels != nullptr);
+  CHECK(cardSprites[54] != nullptr && cardSprites[54]->pixels != nullptr);
+  CHECK_EQ(PileCount(gameTable.drawPile), kDeckSize);
+  if (frameBuffer == nullptr) return;
+
+  mainWindow = window;
+  SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+  CHECK(GetMenu(window) != nullptr);
+
+  // Paint: the whole scene, and no repaint left pending.
+  FillFrame(0x1234);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+  CHECK(Redrawn());
+  RECT pending{};
+  CHECK(!GetUpdateRect(window, &pending, FALSE));
+
+  check::group = "menu commands";
+  struct Row {
+    int id;
+    int playerCount, drawUntilPlayable, singleDealMatch, soundOn;
+    bool startsMatch;
+    int marks[9];  // 40013, 40014, 40015, 40016, 40017, 40023, 40024, 40018, 40019
+  } rows[] = {
+      {IDM_TWO_PLAYERS, 2, 0, 1, 1, true, {1, 0, 1, 0, 0, 1, 0, 1, 0}},
+      {IDM_FOUR_PLAYERS, 4, 0, 1, 1, true, {1, 0, 0, 0, 1, 1, 0, 1, 0}},
+      {IDM_THREE_PLAYERS, 3, 0, 1, 1, true, {1, 0, 0, 1, 0, 1, 0, 1, 0}},
+      {IDM_THREE_PLAYERS, 3, 0, 1, 1, true, {1, 0, 0, 1, 0, 1, 0, 1, 0}},
+      {IDM_SOUND_OFF, 3, 0, 1, 0, false, {0, 1, 0, 1, 0, 1, 0, 1, 0}},
+      {IDM_DRAW_UNTIL_PLAYABLE, 3, 1, 1, 0, true, {0, 1, 0, 1, 0, 0, 1, 1, 0}},
+      {IDM_PLAY_TO_500, 3, 1, 0, 0, true, {0, 1, 0, 1, 0, 0, 1, 0, 1}},
+      {IDM_SOUND_ON, 3, 1, 0, 1, false, {1, 0, 0, 1, 0, 0, 1, 0, 1}},
+      {IDM_STANDARD_RULES, 3, 0, 0, 1, true, {1, 0, 0, 1, 0, 1, 0, 0, 1}},
+      {IDM_ONE_DEAL, 3, 0, 1, 1, true, {1, 0, 0, 1, 0, 1, 0, 1, 0}},
+      {IDM_NEW_GAME, 3, 0, 1, 1, true, {1, 0, 0, 1, 0, 1, 0, 1, 0}},
+      {IDM_TWO_PLAYERS, 2, 0, 1, 1, true, {1, 0, 1, 0, 0, 1, 0, 1, 0}},
+      {12345, 2, 0, 1, 1, false, {1, 0, 1, 0, 0, 1, 0, 1, 0}},
+  };
+  const int markIds[9] = {40013, 40014, 40015, 40016, 40017, 40023, 40024, 40018, 40019};
+  for (const Row& row : rows) {
+    gameTable.dealActive = 0;
+    for (int i = 0; i < 4; ++i) gameTable.matchScores[i] = 77;
+    FillFrame(0x1234);
+    OnCommand(window, row.id);
+    std::printf("command %d\n", row.id);
+    CHECK_EQ(gameTable.playerCount, row.playerCount);
+    CHECK_EQ(gameTable.drawUntilPlayable, row.drawUntilPlayable);
+    CHECK_EQ(static_cast<int>(gameTable.singleDealMatch), row.singleDealMatch);
+    CHECK_EQ(static_cast<int>(gameTable.soundOn), row.soundOn);
+    for (int m = 0; m < 9; ++m) CHECK_EQ(Marked(markIds[m]), row.marks[m]);
+    CHECK_EQ(gameTable.dealActive != 0, row.startsMatch);
+    // A new match zeroes the scores of the seats in play only.
+    for (int seat = 0; seat < 4; ++seat) {
+      CHECK_EQ(gameTable.matchScores[seat], row.startsMatch && seat < row.playerCount ? 0 : 77);
+    }
+    CHECK(Redrawn());
+  }
+
+  // A new game in the middle of a deal drops it for a fresh one.
+  OnCommand(window, IDM_NEW_GAME);
+  CardPile before = gameTable.hands[0];
+  gameTable.matchScores[0] = 300;
+  OnCommand(window, IDM_NEW_GAME);
+  CHECK_EQ(gameTable.matchScores[0], 0);
+  CHECK(std::string(reinterpret_cast<char*>(before.cards)) != std::string(reinterpret_cast<char*>(gameTable.hands[0].cards)));
+
+  // The information dialogs, owned by the main window, which they disable.
+  steps = {TitleIs("نبذه عن الزوت"), [](HWND d) {
+             CHECK(!IsWindowEnabled(static_cast<HWND>(mainWindow)));
+             CHECK(GetWindow(d, GW_OWNER) == static_cast<HWND>(mainWindow));
+             PressEsc(d);
+           },
+           StillOpen(), [](HWND d) { Press(d, IDOK); }};
+  FillFrame(0x1234);
+  OnCommand(window, IDM_ABOUT);
+  CHECK(steps.empty());
+  CHECK(Redrawn());
+  CHECK(IsWindowEnabled(window));
+  steps = {TitleIs("نقاط الكروت"), [](HWND d) { SendMessageW(d, WM_CLOSE, 0, 0); }, StillOpen(),
+           [](HWND d) { Press(d, IDOK); }};
+  OnCommand(window, IDM_CARD_POINTS);
+  CHECK(steps.empty());
+
+  // Exit only posts WM_CLOSE; the redraw still follows.
+  FillFrame(0x1234);
+  OnCommand(window, IDM_EXIT);
+  MSG message{};
+  CHECK(PeekMessageW(&message, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  CHECK(IsWindow(window));
+  CHECK(Redrawn());
+
+  // A press on the idle table starts a match, wherever it lands.
+  check::group = "table clicks";
+  gameTable.dealActive = 0;
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -7));
+  CHECK_EQ(static_cast<int>(gameTable.dealActive), 1);
+
+  // Teardown: sprites and frame released, pacing disarmed, quit posted with 0.
+  check::group = "teardown";
+  ArmTurnPacing();
+  DestroyWindow(window);
+  CHECK(frameBuffer == nullptr);
+  CHECK_EQ(static_cast<int>(gameTable.computerTurnPending), 0);
+  CHECK(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  CHECK_EQ(static_cast<long long>(message.wParam), 0LL);
+  mainWindow = nullptr;
+}
+
+void PacingWaitTests() {
+  check::group = "loop wait";
+  gameTable.computerTurnPending = 0;
+  CHECK_EQ(PacingWaitMs(5000), static_cast<DWORD>(INFINITE));
+  gameTable.computerTurnPending = 1;
+  gameTable.lastTurnTick = 5000;
+  CHECK_EQ(PacingWaitMs(5000), static_cast<DWORD>(1001));
+  CHECK_EQ(PacingWaitMs(5999), static_cast<DWORD>(2));
+  CHECK_EQ(PacingWaitMs(6000), static_cast<DWORD>(1));  // exactly 1000 ms: not yet
+  CHECK_EQ(PacingWaitMs(6001), static_cast<DWORD>(0));
+  CHECK_EQ(PacingWaitMs(90000), static_cast<DWORD>(0));
+  // Armed just before the counter wraps: the true, small difference counts.
+  gameTable.lastTurnTick = 0xFFFFFF00u;
+  CHECK_EQ(PacingWaitMs(0x50), static_cast<DWORD>(1001 - 0x150));
+  CHECK_EQ(PacingWaitMs(0x2E8), static_cast<DWORD>(1));
+  CHECK_EQ(PacingWaitMs(0x2E9), static_cast<DWORD>(0));
+  gameTable.computerTurnPending = 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  program = OpenProgramResources(argc, argv);
+  if (program == nullptr) return 2;
+  appInstance = program;
+  SetTimer(nullptr, 0, 40, OnTick);
+  PacingWaitTests();
+  ColorDialogTests();
+  ScoreDialogTests();
+  OkDialogTests();
+  YesNoDialogTests();
+  MissingTemplateTests();
+  FrameBufferTests();
+  WindowTests();
+  return check::Finish();
+}
