@@ -41,7 +41,7 @@ Shape SymbolShape(const Symbol& symbol, const Placement& placement, double extra
 // Two curved arrows chasing each other around a circle of radius 1.
 Symbol ReverseSymbol() {
   Symbol s;
-  s.radius = 0.2;
+  s.radius = 0.24;
   for (int half = 0; half < 2; ++half) {
     const double start = 190.0 + 180.0 * half;
     const double end = 318.0 + 180.0 * half;
@@ -49,9 +49,9 @@ Symbol ReverseSymbol() {
     const Point at{CosineDegrees(end), SineDegrees(end)};
     const Point tangent{-SineDegrees(end), CosineDegrees(end)};
     const Point radial{at.x, at.y};
-    s.solids.push_back({{at.x + 0.62 * tangent.x, at.y + 0.62 * tangent.y},
-                        {at.x + 0.46 * radial.x - 0.05 * tangent.x, at.y + 0.46 * radial.y - 0.05 * tangent.y},
-                        {at.x - 0.46 * radial.x - 0.05 * tangent.x, at.y - 0.46 * radial.y - 0.05 * tangent.y}});
+    s.solids.push_back({{at.x + 0.7 * tangent.x, at.y + 0.7 * tangent.y},
+                        {at.x + 0.52 * radial.x - 0.05 * tangent.x, at.y + 0.52 * radial.y - 0.05 * tangent.y},
+                        {at.x - 0.52 * radial.x - 0.05 * tangent.x, at.y - 0.52 * radial.y - 0.05 * tangent.y}});
   }
   return s;
 }

@@ -29,23 +29,24 @@ struct IconImage {
 IconImage DrawFan(int size) {
   const double k = size / 32.0;
   Canvas canvas(size, size, kBlack);
-  const Point pivot{16.0 * k, 31.0 * k};
   const double edge = size <= 16 ? 1.1 : 1.0;  // thicker strokes when small
   struct CardPose {
+    Point centre;
     double degrees;
     Rgb colour;
   };
-  const CardPose poses[3] = {{-24.0, kCardColours[2]}, {0.0, kCardColours[3]}, {24.0, kCardColours[0]}};
+  const CardPose poses[3] = {{{9.6, 17.2}, -22.0, kCardColours[2]},
+                             {{16.0, 14.6}, 0.0, kCardColours[3]},
+                             {{22.4, 17.2}, 22.0, kCardColours[0]}};
   for (const CardPose& pose : poses) {
-    const Placement place{1.0, pose.degrees, pivot};
-    const Point centre = place.Apply(Point{0.0, -14.2 * k});
-    const double w = 15.0 * k;
-    const double h = 23.0 * k;
+    const Point centre{pose.centre.x * k, pose.centre.y * k};
+    const double w = 14.0 * k;
+    const double h = 21.0 * k;
     canvas.Fill(RotatedRoundRect(centre, w, h, 2.4 * k, pose.degrees), kOutline);
     canvas.Fill(RotatedRoundRect(centre, w - 2 * edge, h - 2 * edge, 1.8 * k, pose.degrees), kWhite);
     canvas.Fill(RotatedRoundRect(centre, w - 2 * edge - 2.2 * k, h - 2 * edge - 2.2 * k, 1.2 * k, pose.degrees),
                 pose.colour);
-    if (size > 16 && pose.degrees > 0) canvas.Fill(Ellipse(centre, 3.2 * k, 6.4 * k, pose.degrees + 28.0), kWhite);
+    if (size > 16 && pose.degrees > 0) canvas.Fill(Ellipse(centre, 3.0 * k, 6.0 * k, pose.degrees + 28.0), kWhite);
   }
   const Palette palette = IconPalette();
   IconImage image{size, {}, {}};

@@ -53,12 +53,13 @@ IndexedImage DrawFelt() {
   image.height = kFeltSize;
   for (int y = 0; y < kFeltSize; ++y) {
     for (int x = 0; x < kFeltSize; ++x) {
-      const double broad = 0.55 * WrappedNoise(x, y, 5, 11) + 0.3 * WrappedNoise(x, y, 10, 23) + 0.15 * WrappedNoise(x, y, 25, 37);
+      // Mostly fine structure: broad blotches would repeat visibly across the 6 x 4 tiles.
+      const double broad = 0.2 * WrappedNoise(x, y, 5, 11) + 0.4 * WrappedNoise(x, y, 10, 23) + 0.4 * WrappedNoise(x, y, 25, 37);
       const double grain = static_cast<double>(HashPoint(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 5) >> 8) / 16777216.0;
       // Fibres: faint diagonal streaks that wrap with the tile.
       const int diagonal = (x + 2 * y) % kFeltSize;
       const double fibre = static_cast<double>(HashPoint(static_cast<std::uint32_t>(diagonal / 2), 0, 71) >> 8) / 16777216.0;
-      const double f = 0.90 + 0.14 * broad + 0.07 * (grain - 0.5) + 0.05 * (fibre - 0.5);
+      const double f = 0.935 + 0.07 * broad + 0.08 * (grain - 0.5) + 0.05 * (fibre - 0.5);
       const Rgb c{RoundToInt(kFeltBase.r * f), RoundToInt(kFeltBase.g * f), RoundToInt(kFeltBase.b * f)};
       image.pixels.push_back(Nearest(palette, c, true));
     }
