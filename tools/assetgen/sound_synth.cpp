@@ -44,11 +44,19 @@ void FadeEnds(Signal& s, int rate, double inSeconds, double outSeconds) {
   for (int i = 0; i < out && i < n; ++i) s[static_cast<std::size_t>(n - 1 - i)] *= static_cast<double>(i) / out;
 }
 
-// Sum of harmonics up to the Nyquist limit, each weighted by `weight(k, frequency)`.
+// Sum of harmonics below the Nyquist limit, each weighted by `weight(k, frequency)`.
+// The top ones fade out gradually, so a change of pitch does not switch a
+// harmonic on or off at once (which clicks).
 template <typename Weight>
 double Harmonics(double phase, double frequency, int rate, Weight weight) {
+  const double top = rate * 0.45;
+  const double fadeFrom = rate * 0.33;
   double v = 0.0;
-  for (int k = 1; frequency * k < rate * 0.45; ++k) v += weight(k, frequency * k) * SineCycles(phase * k);
+  for (int k = 1; frequency * k < top; ++k) {
+    const double fk = frequency * k;
+    const double fade = fk <= fadeFrom ? 1.0 : (top - fk) / (top - fadeFrom);
+    v += fade * weight(k, fk) * SineCycles(phase * k);
+  }
   return v;
 }
 
@@ -58,12 +66,12 @@ Signal Boing(int rate, int n) {
   double phase = 0.0;
   for (int i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) / rate;
-    const double wobble = 0.42 * Exp(-3.2 * t) * SineCycles(13.0 * t);
+    const double wobble = 0.4 * Exp(-2.2 * t) * SineCycles(13.0 * t);
     const double f = (150.0 + 70.0 * t) * (1.0 + wobble) + 160.0 * Exp(-40.0 * t);
     phase += f / rate;
     const double tone = SineCycles(phase) + 0.45 * SineCycles(2 * phase) + 0.2 * SineCycles(3 * phase) +
                         0.08 * SineCycles(5 * phase);
-    s[static_cast<std::size_t>(i)] = tone * Exp(-3.4 * t);
+    s[static_cast<std::size_t>(i)] = tone * Exp(-2.8 * t);
   }
   FadeEnds(s, rate, 0.004, 0.05);
   return s;
@@ -173,6 +181,7 @@ Signal Call(int rate, int n) {
   const double notes[4] = {659.26, 880.0, 1108.73, 1318.51};
   const double starts[4] = {0.0, 0.065, 0.13, 0.195};
   double phase = 0.0;
+  double f = 0.0;
   auto bright = [](int h, double) { return h % 2 == 1 ? 1.0 / h : 0.35 / h; };
   for (int i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) / rate;
@@ -180,11 +189,13 @@ Signal Call(int rate, int n) {
     while (k < 3 && t >= starts[k + 1]) ++k;
     const double into = t - starts[k];
     const double bend = k == 3 ? 1.0 + 0.04 * std::min(1.0, into / 0.08) + 0.012 * SineCycles(9.0 * into) : 1.0;
-    const double f = notes[k] * bend;
+    // A few milliseconds' slide from note to note instead of a jump.
+    f = i == 0 ? notes[0] : f + (notes[k] * bend - f) * 0.04;
     phase += f / rate;
-    double env = std::min(1.0, into / 0.006);
-    if (k < 3) env *= 0.65 + 0.35 * Exp(-into / 0.03);
-    else env *= Exp(-(t - starts[3]) * 2.5);
+    // One continuous tone: each new note only lifts the level, so the steps
+    // between notes do not click.
+    const double accent = 0.35 * std::min(1.0, into / 0.005) * Exp(-into / 0.03);
+    double env = std::min(1.0, t / 0.006) * (k < 3 ? 0.65 + accent : (0.65 + accent) * Exp(-into * 2.5));
     s[static_cast<std::size_t>(i)] = Harmonics(phase, f, rate, bright) * env;
   }
   FadeEnds(s, rate, 0.002, 0.04);
