@@ -302,7 +302,7 @@ TEST(FannedCards, CornerIndexSitsInTheFirstEightColumns) {
   }
 }
 
-TEST(Cards, EveryCardHasARoundedEdgeOnTheTable) {
+TEST(CardArt, EveryCardHasARoundedEdgeOnTheTable) {
   // The corners outside the rounded outline match the felt-like green the
   // cards are drawn on, not the white of the card.
   for (const BmpFile& c : CardsBySlot()) {

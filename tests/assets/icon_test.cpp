@@ -7,7 +7,7 @@ namespace {
 
 using namespace assets_test;
 
-TEST(Icon, HoldsThirtyTwoAndSixteenPixelImagesInSixteenColours) {
+TEST(IconFile, HoldsThirtyTwoAndSixteenPixelImagesInSixteenColours) {
   const Bytes file = ReadAll(ResourcePath("zot.ico"));
   ASSERT_GE(file.size(), 6u + 2 * 16u);
   EXPECT_EQ(Le16(file, 0), 0u);

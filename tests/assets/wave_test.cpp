@@ -38,7 +38,7 @@ Bytes Samples(const Bytes& file, const RiffFile& riff) {
   return {};
 }
 
-TEST(Cues, EachFileMatchesItsTableRow) {
+TEST(CueFiles, EachFileMatchesItsTableRow) {
   for (const CueRow& row : kCues) {
     SCOPED_TRACE(row.name);
     const Bytes file = Load(row);
@@ -71,7 +71,7 @@ TEST(Cues, EachFileMatchesItsTableRow) {
   }
 }
 
-TEST(Cues, OnlyTheErrorCueHasAFactChunk) {
+TEST(CueFiles, OnlyTheErrorCueHasAFactChunk) {
   for (const CueRow& row : kCues) {
     const Bytes file = Load(row);
     const RiffFile riff = ParseRiffWave(file);
@@ -80,7 +80,7 @@ TEST(Cues, OnlyTheErrorCueHasAFactChunk) {
   }
 }
 
-TEST(Cues, OddDataIsFollowedByAZeroPadByte) {
+TEST(CueFiles, OddDataIsFollowedByAZeroPadByte) {
   for (const CueRow& row : kCues) {
     if (row.dataBytes % 2 == 0) continue;
     const Bytes file = Load(row);
@@ -89,7 +89,7 @@ TEST(Cues, OddDataIsFollowedByAZeroPadByte) {
   }
 }
 
-TEST(Cues, SoundStartsAndEndsInSilenceAndIsAudibleBetween) {
+TEST(CueFiles, SoundStartsAndEndsInSilenceAndIsAudibleBetween) {
   // 8-bit PCM is unsigned with 128 as silence; a cue that starts or stops
   // away from it clicks, and one that never leaves it is mute.
   for (const CueRow& row : kCues) {
@@ -114,7 +114,7 @@ double Loudness(const Bytes& s, double from, double to) {
   return sum / static_cast<double>(b - a);
 }
 
-TEST(Cues, ShortCuesDieAwayAndTheLongOnesKeepSounding) {
+TEST(CueFiles, ShortCuesDieAwayAndTheLongOnesKeepSounding) {
   const auto samplesOf = [](const CueRow& row) {
     const Bytes file = Load(row);
     return Samples(file, ParseRiffWave(file));
