@@ -54,8 +54,9 @@ void BuildDeck() {
 
 void ShuffleDrawPile() {
   CardCode* cards = gameTable.drawPile.cards;
+  // Both positions lie below the count, so the swaps never change it.
+  const int count = PileCount(gameTable.drawPile);
   for (int i = 0; i < 200; ++i) {
-    const int count = PileCount(gameTable.drawPile);
     // On an empty pile both positions are 0: the end mark swaps with itself.
     const int a = RandomInRange(count) - 1;
     const int b = RandomInRange(count) - 1;

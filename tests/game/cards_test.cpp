@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <map>
 
 #include "game/cards.h"
@@ -22,6 +23,19 @@ TEST(Generator, RandomInRangeBoundaries) {
   for (const auto& c : cases) {
     SetNextRandom(c.r);
     EXPECT_EQ(RandomInRange(c.n), c.expected) << "r=" << c.r << " n=" << c.n;
+  }
+}
+
+// The integer formula must give what the products with the single-precision
+// constant give when carried out exactly (here in double precision).
+TEST(Generator, RandomInRangeMatchesFloatProducts) {
+  const float scale = std::bit_cast<float>(0x38000100u);
+  for (int n : {2, 7, 25, 61, 107, 108}) {
+    for (int r = 0; r <= 32767; ++r) {
+      SetNextRandom(r);
+      const int expected = static_cast<int>(static_cast<double>(r) * scale * n) + 1;
+      ASSERT_EQ(RandomInRange(n), expected) << "r=" << r << " n=" << n;
+    }
   }
 }
 

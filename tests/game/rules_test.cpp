@@ -32,6 +32,9 @@ TEST(IsPlayable, ColourFaceAndWildTop) {
   EXPECT_TRUE(IsPlayable(1, 4));
   EXPECT_TRUE(IsPlayable(1, 53));
   EXPECT_FALSE(IsPlayable(1, 33));
+  EXPECT_FALSE(IsPlayable(1, 27));  // red 0: a wild has no face, not face 0 or 1
+  SetPile(gameTable.discardPile, {54});
+  EXPECT_FALSE(IsPlayable(1, 28));  // red 1
 }
 
 TEST(IsPlayable, WildDrawFourOnlyWithoutColourInForce) {

@@ -105,3 +105,44 @@ TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
   RecordProperty("longest_deal_moves", longestDeal);
   EXPECT_LT(longestDeal, kMaxMovesPerDeal / 10);
 }
+
+// With every card but the top discard in the hands, a seat that cannot play
+// passes; the runner reports a draw of 0 and a keep, and the game goes on.
+TEST(Runner, NothingToDrawIsReportedAsAPass) {
+  for (int mover : {0, 1}) {
+    for (const RuleVariant rules : {RuleVariant::kStandard, RuleVariant::kUntilPlayable}) {
+      SetUpTable(MatchSettings{42, 2, rules, MatchLength::kOneDeal});
+      DealRecord deal;
+      BeginMatch(&deal);
+      GameTable& t = gameTable;
+      const int other = 1 - mover;
+      BuildDeck();  // red 1 on the discard pile, blue 3 and 4 for the mover, the rest to the other seat
+      PileClear(t.discardPile);
+      PilePush(t.discardPile, 28);
+      PileClear(t.hands[mover]);
+      PilePush(t.hands[mover], 4);
+      PilePush(t.hands[mover], 5);
+      PileClear(t.hands[other]);
+      for (int i = 0; i < 108; ++i) {
+        const CardCode c = t.drawPile.cards[i];
+        if (c != 28 && c != 4 && c != 5) PilePush(t.hands[other], c);
+      }
+      PileClear(t.drawPile);
+      t.currentColor = kRed;
+      t.direction = 1;
+      t.currentPlayer = static_cast<std::uint8_t>(mover);
+      ArmTurnPacing();
+      MoveRecord move;
+      ASSERT_EQ(StepMove(&move), StepResult::kMoved);
+      EXPECT_TRUE(move.drew);
+      EXPECT_EQ(move.drawn, kNoCard);
+      EXPECT_FALSE(move.played);
+      EXPECT_EQ(move.turn, other);
+      EXPECT_EQ(move.cue, IDW_CLICK);
+      EXPECT_EQ(PileCount(t.hands[mover]), 2);
+      ASSERT_EQ(StepMove(&move), StepResult::kMoved);  // the other seat holds Wilds and plays
+      EXPECT_EQ(move.seat, other);
+      EXPECT_TRUE(move.played);
+    }
+  }
+}

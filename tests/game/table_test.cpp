@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/cards.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"
 
@@ -33,7 +34,12 @@ TEST(DrawCard, RefillsFromDiscardKeepingTheTop) {
   GameTable& t = gameTable;
   SetPile(t.discardPile, {5, 18, 54, 30});
   t.currentColor = kRed;
+  randomState = 1;
+  for (int i = 0; i < 400; ++i) NextRandom();
+  const std::uint32_t after400 = randomState;  // one shuffle's worth
+  randomState = 1;
   const int drawn = DrawCard(1);
+  EXPECT_EQ(randomState, after400);
   EXPECT_EQ(Cards(t.discardPile), (std::vector<int>{30}));
   EXPECT_EQ(t.currentColor, kRed);
   EXPECT_EQ(Cards(t.hands[1]), (std::vector<int>{drawn}));
@@ -46,7 +52,9 @@ TEST(DrawCard, RefillsFromDiscardKeepingTheTop) {
   // Nothing left to refill from: no card, nothing moves.
   SetPile(t.drawPile, {});
   SetPile(t.hands[1], {12});
+  randomState = 1;
   EXPECT_EQ(DrawCard(1), 0);
+  EXPECT_EQ(randomState, after400);  // the empty refill still shuffles
   EXPECT_EQ(Cards(t.hands[1]), (std::vector<int>{12}));
   EXPECT_EQ(Cards(t.discardPile), (std::vector<int>{30}));
   EXPECT_EQ(PileCount(t.drawPile), 0);

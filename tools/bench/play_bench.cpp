@@ -1,0 +1,71 @@
+// Headless play speed in four-player deals per second.
+//   ComputerSeats: every seat, the human's included, moves by the computer rule
+//     (ComputerTurn called directly; a Wild of seat 0 is named by the headless
+//     colour answer, which is the same most-cards rule), no pacing clock.
+//   HumanPolicy: the full headless runner: the human policy's presses through
+//     OnTableClick, computer moves through the pacing test and OnTurnTimer, and a
+//     trace record per move (not printed).
+#include <benchmark/benchmark.h>
+
+#include "game/match.h"
+#include "game/players.h"
+#include "game/table.h"
+#include "tools/sim/headless.h"
+
+namespace {
+
+RuleVariant Rules(const benchmark::State& state) {
+  return state.range(0) ? RuleVariant::kUntilPlayable : RuleVariant::kStandard;
+}
+
+void ComputerSeats(benchmark::State& state) {
+  SetUpTable(MatchSettings{1700000000, 4, Rules(state), MatchLength::kOneDeal});
+  std::int64_t deals = 0;
+  std::int64_t moves = 0;
+  for (auto _ : state) {
+    StartMatch();
+    while (gameTable.dealActive) {
+      ComputerTurn(gameTable.currentPlayer);
+      ++moves;
+    }
+    ++deals;
+  }
+  state.counters["deals/s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+  state.counters["moves/deal"] = static_cast<double>(moves) / static_cast<double>(deals);
+}
+
+void HumanPolicy(benchmark::State& state) {
+  std::int64_t seed = 1700000000;
+  std::int64_t deals = 0;
+  std::int64_t moves = 0;
+  MoveRecord move;
+  DealRecord deal;
+  SetUpTable(MatchSettings{seed, 4, Rules(state), MatchLength::kToFiveHundred});
+  BeginMatch(&deal);
+  for (auto _ : state) {
+    // One deal per iteration; a new match when the last one ended.
+    for (;;) {
+      const StepResult result = StepMove(&move);
+      if (result != StepResult::kMoved) {
+        state.SkipWithError("match did not go on");
+        return;
+      }
+      ++moves;
+      if (move.dealEnded) break;
+    }
+    ++deals;
+    if (move.matchOver) {
+      SetUpTable(MatchSettings{++seed, 4, Rules(state), MatchLength::kToFiveHundred});
+      BeginMatch(&deal);
+    }
+  }
+  state.counters["deals/s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+  state.counters["moves/deal"] = static_cast<double>(moves) / static_cast<double>(deals);
+}
+
+}  // namespace
+
+BENCHMARK(ComputerSeats)->ArgName("until_playable")->Arg(0)->Arg(1);
+BENCHMARK(HumanPolicy)->ArgName("until_playable")->Arg(0)->Arg(1);
+
+BENCHMARK_MAIN();
