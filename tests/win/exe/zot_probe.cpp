@@ -1,0 +1,106 @@
+// Looks at a running Zot.exe from another process in the same Wine prefix, the
+// way a user's eyes and hands would: finds its window and dialogs, reads their
+// texts, presses buttons, sends menu commands. Window messages cross processes.
+//   zot_probe window                 class, title, style, sizes, client origin
+//   zot_probe dialog [WAIT_MS]       the open dialog's title and controls
+//   zot_probe nodialog               exit 0 when no dialog is open
+//   zot_probe press ID               clicks button ID of the open dialog
+//   zot_probe esc                    sends Esc to the open dialog
+//   zot_probe command ID             sends menu command ID to the main window
+//   zot_probe close                  posts WM_CLOSE to the main window
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "check.h"
+
+namespace {
+
+HWND MainWindow() { return FindWindowW(L"ZotClass", nullptr); }
+
+HWND OpenDialog(DWORD waitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND main = MainWindow();
+    for (HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); dialog != nullptr;
+         dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
+      if (IsWindowVisible(dialog) && (main == nullptr || GetWindow(dialog, GW_OWNER) == main)) return dialog;
+    }
+    if (GetTickCount() - start >= waitMs) return nullptr;
+    Sleep(50);
+  }
+}
+
+std::string Text(HWND window) {
+  wchar_t text[256] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &length);
+  return check::Utf8(text);
+}
+
+std::string ClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return check::Utf8(name);
+}
+
+int ShowWindowInfo() {
+  HWND window = MainWindow();
+  if (window == nullptr) {
+    std::printf("no window\n");
+    return 1;
+  }
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::printf("class=%s\ntitle=%s\nstyle=0x%08lx\nexstyle=0x%08lx\nouter=%ldx%ld\nclient=%ldx%ld\norigin=%ld,%ld\n",
+              ClassName(window).c_str(), Text(window).c_str(),
+              static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
+              static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)), outer.right - outer.left,
+              outer.bottom - outer.top, client.right, client.bottom, origin.x, origin.y);
+  std::printf("screen=%dx%d\nposition=%ld,%ld\nmenu=%d\nenabled=%d\n", GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN), outer.left, outer.top, GetMenu(window) != nullptr ? 1 : 0,
+              IsWindowEnabled(window) ? 1 : 0);
+  return 0;
+}
+
+int ShowDialog(DWORD waitMs) {
+  HWND dialog = OpenDialog(waitMs);
+  if (dialog == nullptr) {
+    std::printf("no dialog\n");
+    return 1;
+  }
+  std::printf("title=%s\n", Text(dialog).c_str());
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::printf("control id=%d class=%s text=%s\n", static_cast<short>(GetDlgCtrlID(child)), ClassName(child).c_str(),
+                Text(child).c_str());
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string verb = argc > 1 ? argv[1] : "";
+  const int number = argc > 2 ? std::atoi(argv[2]) : 0;
+  if (verb == "window") return ShowWindowInfo();
+  if (verb == "dialog") return ShowDialog(argc > 2 ? static_cast<DWORD>(number) : 0);
+  if (verb == "nodialog") return OpenDialog(0) == nullptr ? 0 : 1;
+  if (verb == "press" || verb == "esc") {
+    HWND dialog = OpenDialog(5000);
+    if (dialog == nullptr) return 1;
+    if (verb == "esc") return PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0) ? 0 : 1;
+    HWND button = GetDlgItem(dialog, number);
+    if (button == nullptr) return 1;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+  }
+  HWND window = MainWindow();
+  if (window == nullptr) return 1;
+  if (verb == "command") return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(number), 0) ? 0 : 1;
+  if (verb == "close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  std::printf("usage: zot_probe window|dialog [ms]|nodialog|press ID|esc|command ID|close\n");
+  return 2;
+}
