@@ -8,7 +8,7 @@
 //   table N               the window shows the table after N moves
 //   click X Y             a press at client coordinates
 //   dialog KIND [ARG]     a dialog opens and is answered: color C | drawn yes |
-//                         score | won | lost
+//                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost
 //   over N                the match ended after N moves
 //   e2e_plan --find S COUNT   seeds from S with a short match that shows every dialog
 #include <cstdio>
@@ -38,7 +38,18 @@ struct Summary {
 
 void Dialogs(std::FILE* out, const MoveRecord& move, const MatchSettings& settings, Summary* summary) {
   if (move.dealEnded) {
-    std::fprintf(out, "dialog score\n");
+    // The eight fields as the score dialog shows them: hand points, then scores.
+    std::fprintf(out, "dialog score");
+    for (const std::int32_t* values : {move.points, move.scores}) {
+      for (int seat = 0; seat < kSeatCount; ++seat) {
+        if (seat < 2 || seat < move.players) {
+          std::fprintf(out, "%c%d", seat ? ',' : ' ', static_cast<int>(values[seat]));
+        } else {
+          std::fprintf(out, "%cN/A", seat ? ',' : ' ');
+        }
+      }
+    }
+    std::fprintf(out, "\n");
     if (move.matchOver) {
       std::fprintf(out, "dialog %s\n", move.won ? "won" : "lost");
       summary->won = move.won;

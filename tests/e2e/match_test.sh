@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A whole one-deal match played on the real Zot.exe through real clicks and
+# dialog answers, following the simulator's human policy. With the calendar
+# frozen at the seed's second, the program deals what the simulator deals:
+# whenever the human is to move, and at the end, the window shows exactly the
+# model's table (zot-render --moves N).
+source "$(dirname "$0")/e2e_lib.sh"
+
+seed=${ZOT_E2E_SEED:-1767225620}
+settings=(--seed "$seed" --players 4 --rules standard --length one-deal)
+"$PLAN" "${settings[@]}" >"$OUT/plan.txt"
+echo "plan: $(grep -c '^click' "$OUT/plan.txt") human moves, $(grep -c '^dialog' "$OUT/plan.txt") dialogs," \
+  "$(sed -n 's/^over //p' "$OUT/plan.txt") moves in all"
+
+start_zot "$seed"
+model "$OUT/idle.model.png" --idle --players 4
+expect_picture idle "$OUT/idle.model.png" 20
+
+last_moves=0
+while read -r verb a b c; do
+  case "$verb" in
+    start)
+      click 300 200
+      ;;
+    table | over)
+      model "$OUT/table_$a.model.png" "${settings[@]}" --moves "$a"
+      # Computer moves come a little over a second apart.
+      expect_picture "table_$a" "$OUT/table_$a.model.png" $((10 + 2 * (a - last_moves))) || break
+      last_moves=$a
+      ;;
+    click)
+      click "$a" "$b"
+      ;;
+    dialog)
+      case "$a" in
+        color) answer_dialog "أختر اللون" 1 $((1005 + b)) ;;
+        drawn) answer_dialog "هذه الورقة ممكن لعبها" 1 ;;
+        score)
+          fields=$(probe dialog 15000 | sed -n 's/^control id=\(101[1-8]\) class=Static text=/\1=/p' | sort | tr '\n' ' ')
+          IFS=, read -r p0 p1 p2 p3 <<<"$b"
+          IFS=, read -r s0 s1 s2 s3 <<<"$c"
+          expect_eq "score fields" "$fields" \
+            "1011=$p0 1012=$p1 1013=$p2 1014=$p3 1015=$s0 1016=$s3 1017=$s2 1018=$s1 "
+          probe esc
+          sleep 0.3
+          expect_eq "score dialog after Esc" "$(probe dialog 0 | sed -n 's/^title=//p')" "النتيجة"
+          answer_dialog "النتيجة" 1
+          ;;
+        won) answer_dialog "النتيجة النهائيه" 1 ;;
+        lost) answer_dialog "مهـــزوم" 1 ;;
+      esac
+      ;;
+  esac
+done <"$OUT/plan.txt"
+
+probe nodialog || fail "a dialog is still open at the end"
+stop_zot
+finish
