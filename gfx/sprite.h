@@ -28,14 +28,20 @@ extern Sprite* cardSprites[kCardSpriteCount];
 // Decodes an 8-bit bitmap resource (info header, palette, bottom-up rows) into
 // `sprite`. Returns true when the sprite got pixels. Bytes that do not hold what
 // the header claims leave the sprite without pixels; nothing is read out of bounds.
+// Refused: header size below 40 or past the end, bit count other than 8, more
+// than 256 colours, zero width or height, rows or palette beyond the length.
+// Pixels the sprite already held are released first, so start from Sprite{}.
 bool DecodeSprite(Sprite& sprite, const std::uint8_t* bytes, std::size_t length);
 // Finds and decodes bitmap resource `name` of `module`; returns the sprite.
 Sprite* LoadSprite(Sprite* sprite, ModuleHandle module, const char* name);
 void DestroySprite(Sprite& sprite);
 
 void LoadSprites();
+// Also sets the slots back to null.
 void FreeSprites();
 
+// Clipped to the frame (one pixel short at the right and bottom) and to the
+// sprite; a null sprite, one without pixels, or no frame buffer draws nothing.
 void BlitOpaque(int x, int y, const Sprite* sprite, int sx, int sy, int w, int h);
 void BlitKeyed(int x, int y, const Sprite* sprite, int sx, int sy, int w, int h);
 
