@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/native/native_platform.h"
@@ -75,6 +77,7 @@ BENCHMARK(BM_MemcpySameBytes);
 // Keeps each benchmark's time per iteration for the ratio at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
   std::map<std::string, double> times;
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
