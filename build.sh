@@ -25,10 +25,14 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_build() {  # dir, cmake args...
+configure() {  # dir, cmake args...
   local dir=$1; shift
   cmake -S "$root" -B "$dir" -DZOT_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir" -j"$jobs"
+}
+
+configure_build() {  # dir, cmake args...
+  configure "$@"
+  cmake --build "$1" -j"$jobs"
 }
 
 build_windows() {
@@ -47,7 +51,8 @@ case "${1:-}" in
     build_windows
     configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win"
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
-    configure_build "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
+    configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
+    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds
     status=0
     echo "== plain build (with the Windows program under Wine)"
     (cd "$root/build/native" && ctest --output-on-failure) || status=1
