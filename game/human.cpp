@@ -13,18 +13,17 @@ constexpr int kCardHeight = 90;
 constexpr int kDrawPileLeft = 230;
 constexpr int kDrawPileTop = 125;
 
-// Half the step between cards; the hand closes up as it grows.
-int SpacingUnit(int n) {
+}  // namespace
+
+int FanSpacingUnit(int n) {
   if (n <= 12) return 10;
   if (n <= 24) return 8;
   if (n <= 36) return 6;
   return 4;
 }
 
-}  // namespace
-
 int HandCardLeft(int n, int i) {
-  const int h = SpacingUnit(n);
+  const int h = FanSpacingUnit(n);
   return 300 - h * n - 2 * h + 2 * h * i;
 }
 

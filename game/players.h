@@ -17,6 +17,9 @@ void OnTableClick(int x, int y);
 // Hit test of the human's hand as drawn: index of the top-most card under (x, y)
 // in a hand of n cards, or -1.
 int HandCardAt(int n, int x, int y);
+// Half the step between the human's cards, and the step between an opponent's
+// face-down cards, for a hand of n cards: hands close up as they grow.
+int FanSpacingUnit(int n);
 // Left edge of card i in the human's hand of n cards.
 int HandCardLeft(int n, int i);
 bool OnDrawPile(int x, int y);

@@ -1,6 +1,7 @@
 // The table scene: felt, then either the deal in progress or the idle table.
 #include "gfx/scene.h"
 
+#include "game/players.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
@@ -22,14 +23,6 @@ constexpr int kStripY = 210;
 constexpr int kHumanY = 250;
 constexpr int kTopY = 10;
 
-// Fan spacing by the number of cards in the hand.
-int SpacingUnit(int n) {
-  if (n <= 12) return 10;
-  if (n <= 24) return 8;
-  if (n <= 36) return 6;
-  return 4;
-}
-
 // Slot 0 is the back, slots 1..54 the faces; anything else is not a card.
 void BlitCard(int x, int y, int slot) {
   if (slot < 0 || slot >= kCardSpriteCount) return;
@@ -43,7 +36,7 @@ enum class Seat { kTop, kLeft4, kRight4, kLeft3, kRight3 };
 // An opponent's hand, face down, fanned u apart in card order.
 void DrawOpponent(const CardPile& hand, Seat seat) {
   const int n = PileCount(hand);
-  const int u = SpacingUnit(n);
+  const int u = FanSpacingUnit(n);
   for (int i = 0; i < n; ++i) {
     switch (seat) {
       case Seat::kTop: BlitBack(275 - n * (u / 2) + u * i, kTopY); break;
@@ -56,9 +49,9 @@ void DrawOpponent(const CardPile& hand, Seat seat) {
 }
 
 void DrawHumanHand(const CardPile& hand) {
+  // The same places the presses are tested against.
   const int n = PileCount(hand);
-  const int u = SpacingUnit(n);
-  for (int i = 0; i < n; ++i) BlitCard(300 - u * n - 2 * u + 2 * u * i, kHumanY, hand.cards[i]);
+  for (int i = 0; i < n; ++i) BlitCard(HandCardLeft(n, i), kHumanY, hand.cards[i]);
 }
 
 // Cells of the arrow atlas, named by where the arrow points.
