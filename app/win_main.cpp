@@ -20,14 +20,14 @@ constexpr int kWindowWidth = 600;
 constexpr int kWindowHeight = 400;
 
 #ifdef ZOT_PACING_LOG
-// Measurement builds only: one line per pacing tick that moves a computer seat.
-void LogPacingTick(std::uint32_t now) {
+// Measurement builds only: the tick of every computer move and of every press
+// on the table, one line each.
+void LogPacing(const char* event, std::uint32_t now) {
   static std::FILE* log = std::fopen("pacing.log", "w");
-  if (log == nullptr || gameTable.currentPlayer == 0) {
-    return;
+  if (log != nullptr) {
+    std::fprintf(log, "%s seat=%d tick=%lu\n", event, gameTable.currentPlayer, static_cast<unsigned long>(now));
+    std::fflush(log);
   }
-  std::fprintf(log, "move seat=%d tick=%lu\n", gameTable.currentPlayer, static_cast<unsigned long>(now));
-  std::fflush(log);
 }
 #endif
 
@@ -81,6 +81,11 @@ int RunMessageLoop() {
       if (message.message == WM_QUIT) {
         return static_cast<int>(message.wParam);
       }
+#ifdef ZOT_PACING_LOG
+      if (message.message == WM_LBUTTONDOWN) {
+        LogPacing("click", CurrentTick());
+      }
+#endif
       TranslateMessage(&message);
       DispatchMessageW(&message);
     } else {
@@ -89,7 +94,9 @@ int RunMessageLoop() {
     const std::uint32_t now = CurrentTick();
     if (TurnPacingDue(now)) {
 #ifdef ZOT_PACING_LOG
-      LogPacingTick(now);
+      if (gameTable.currentPlayer != 0) {
+        LogPacing("move", now);
+      }
 #endif
       OnTurnTimer();
     }

@@ -23,6 +23,7 @@ else
 fi
 
 probe window | tee "$OUT/window.txt"
+import -window root "$OUT/screen.png"
 expect_eq class "$(probe_field class)" "ZotClass"
 expect_eq title "$(probe_field title)" "Zot"
 style=$(probe_field style)

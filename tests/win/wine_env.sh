@@ -39,17 +39,31 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv,winepulse.drv=d"
 ENV
     load_env
-    setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1 &
     wineboot -i </dev/null >"$state/wineboot.log" 2>&1
+    # No window manager in Xvfb: Wine draws the captions and frames itself, and
+    # does not wait (seconds each time) for a manager to unmap a window.
+    for value in Decorated Managed; do
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v $value /d N /f </dev/null >>"$state/wineboot.log" 2>&1
+    done
     wineserver -w
-    setsid wineserver -p </dev/null >>"$state/wineserver.log" 2>&1 &
+    setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1 &
     sleep 0.5
+    # The prefix's services start with the first program; start them here, with
+    # their output in a file, not in some test's pipe.
+    wine wineboot </dev/null >>"$state/wineboot.log" 2>&1
     echo "Wine prefix $WINEPREFIX ready on display $DISPLAY ($(wine --version))"
     ;;
   run)
     shift 2
     load_env
-    exec "$@"
+    # Wine's helper processes live on after the test and keep whatever output
+    # they were given; a file lets the test runner see the test end.
+    log=$(mktemp "$state/run.XXXXXX")
+    code=0
+    "$@" </dev/null >"$log" 2>&1 || code=$?
+    cat "$log"
+    rm -f "$log"
+    exit $code
     ;;
   cleanup)
     if [ -f "$state/env" ]; then

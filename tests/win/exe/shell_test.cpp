@@ -513,13 +513,11 @@ int main(int argc, char** argv) {
   if (program == nullptr) return 2;
   appInstance = program;
   SetTimer(nullptr, 0, 40, OnTick);
-  PacingWaitTests();
-  ColorDialogTests();
-  ScoreDialogTests();
-  OkDialogTests();
-  YesNoDialogTests();
-  MissingTemplateTests();
-  FrameBufferTests();
-  WindowTests();
+  const DWORD start = GetTickCount();
+  for (void (*group)() : {PacingWaitTests, ColorDialogTests, ScoreDialogTests, OkDialogTests, YesNoDialogTests,
+                          MissingTemplateTests, FrameBufferTests, WindowTests}) {
+    group();
+    std::printf("%-32s done at %lu ms\n", check::group, GetTickCount() - start);
+  }
   return check::Finish();
 }

@@ -6,6 +6,7 @@
 //   zot_probe nodialog               exit 0 when no dialog is open
 //   zot_probe press ID               clicks button ID of the open dialog
 //   zot_probe esc                    sends Esc to the open dialog
+//   zot_probe closebox               the open dialog's close box (SC_CLOSE)
 //   zot_probe command ID             sends menu command ID to the main window
 //   zot_probe close                  posts WM_CLOSE to the main window
 #include <cstdio>
@@ -88,10 +89,11 @@ int main(int argc, char** argv) {
   if (verb == "window") return ShowWindowInfo();
   if (verb == "dialog") return ShowDialog(argc > 2 ? static_cast<DWORD>(number) : 0);
   if (verb == "nodialog") return OpenDialog(0) == nullptr ? 0 : 1;
-  if (verb == "press" || verb == "esc") {
+  if (verb == "press" || verb == "esc" || verb == "closebox") {
     HWND dialog = OpenDialog(5000);
     if (dialog == nullptr) return 1;
     if (verb == "esc") return PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0) ? 0 : 1;
+    if (verb == "closebox") return PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
     HWND button = GetDlgItem(dialog, number);
     if (button == nullptr) return 1;
     DWORD_PTR result = 0;
