@@ -15,3 +15,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Everything from the compiler's own runtime goes into the executable, so it
 # needs no DLL beyond those every Windows system has.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# A release executable carries no symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -72,6 +72,10 @@ wait_exit() {
     kill -0 "$zot_pid" 2>/dev/null || break
     sleep 0.1
   done
+  if kill -0 "$zot_pid" 2>/dev/null; then
+    fail "Zot.exe did not end"
+    return
+  fi
   wait "$zot_pid" || code=$?
   expect_eq "exit code" "$code" "0"
   zot_pid=""

@@ -48,5 +48,10 @@ kill "$cover" 2>/dev/null || true
 wait "$cover" 2>/dev/null || true
 expect_picture idle_repainted "$OUT/idle.model.png" 5
 
-stop_zot
+# Closed from the keyboard (Alt+F4 on the focused window): the same path as the
+# close box and Exit, ending with exit code 0.
+xdotool mousemove $((ox + 100)) $((oy - 30)) click 1   # the caption bar
+sleep 0.3
+xdotool key alt+F4
+wait_exit
 finish
