@@ -26,6 +26,8 @@ probe window | tee "$OUT/window.txt"
 import -window root "$OUT/screen.png"
 expect_eq class "$(probe_field class)" "ZotClass"
 expect_eq title "$(probe_field title)" "Zot"
+# CS_OWNDC | CS_HREDRAW | CS_VREDRAW and no CS_DBLCLKS: a quick second press is a press of its own.
+expect_eq "class style" "$(probe_field classstyle)" "0x23"
 style=$(probe_field style)
 # WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; no sizing border, no maximize box.
 expect_eq "style bits" "$(printf '0x%08x' $((style & 0x10CF0000)))" "0x10ca0000"

@@ -61,6 +61,7 @@ int ShowWindowInfo() {
               static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
               static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)), outer.right - outer.left,
               outer.bottom - outer.top, client.right, client.bottom, origin.x, origin.y);
+  std::printf("classstyle=0x%lx\n", static_cast<unsigned long>(GetClassLongW(window, GCL_STYLE)));
   std::printf("screen=%dx%d\nposition=%ld,%ld\nmenu=%d\nenabled=%d\n", GetSystemMetrics(SM_CXSCREEN),
               GetSystemMetrics(SM_CYSCREEN), outer.left, outer.top, GetMenu(window) != nullptr ? 1 : 0,
               IsWindowEnabled(window) ? 1 : 0);
