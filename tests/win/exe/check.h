@@ -31,9 +31,16 @@ inline std::wstring Wide(const char* utf8) {
   return out;
 }
 
+// Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "..." + string.
+inline std::string Quoted(const std::string& v) {
+  std::string out(1, '"');
+  out.append(v);
+  out.push_back('"');
+  return out;
+}
 inline std::string Show(long long v) { return std::to_string(v); }
-inline std::string Show(const std::wstring& v) { return "\"" + Utf8(v) + "\""; }
-inline std::string Show(const std::string& v) { return "\"" + v + "\""; }
+inline std::string Show(const std::wstring& v) { return Quoted(Utf8(v)); }
+inline std::string Show(const std::string& v) { return Quoted(v); }
 
 inline bool Report(bool ok, const char* what, const std::string& detail, const char* file, int line) {
   if (ok) {
@@ -49,7 +56,11 @@ inline bool Report(bool ok, const char* what, const std::string& detail, const c
 template <typename A, typename B>
 bool Equal(const A& a, const B& b, const char* what, const char* file, int line) {
   const bool ok = a == b;
-  return Report(ok, what, ok ? std::string() : "got " + Show(a) + ", want " + Show(b), file, line);
+  std::string detail;
+  if (!ok) {
+    detail.append("got ").append(Show(a)).append(", want ").append(Show(b));
+  }
+  return Report(ok, what, detail, file, line);
 }
 
 inline int Finish() {
