@@ -7,7 +7,7 @@ ZOT_EXE=$(realpath "${1:?Zot.exe}")
 PROBE=$(realpath "${2:?zot_probe.exe}")
 PLAN=$(realpath "${3:?e2e_plan}")
 RENDER=$(realpath "${4:?zot-render}")
-OUT=$(realpath -m "${5:?output directory}")/$(basename "$0" .sh)
+OUT=$(realpath -m "${5:?output directory}")/${ZOT_E2E_NAME:-$(basename "$0" .sh)}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 

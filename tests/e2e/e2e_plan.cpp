@@ -2,21 +2,34 @@
 // the human clicks, which dialogs open and how they are answered, and after how
 // many moves the table must look like the model's. Same engine, same human
 // policy as zot-sim; the clicks are placed where that policy's choice is drawn.
-//   e2e_plan --seed S [--players P] [--rules R] [--length L]
-// prints one step a line:
+//   e2e_plan --seed S [--players P] [--rules R] [--length L] [--menu ID,ID..]
+//            [--picture OUT.png --moves N]
+// With --menu the match is not started by a click but by those menu commands,
+// sent one after the other to the freshly started program (each sets its
+// setting and starts a match, as the menu does). With --picture it draws the
+// table after N moves instead of printing the plan. The plan, one step a line:
 //   start                 click on the idle table (starts the match)
+//   menu ID               send menu command ID
 //   table N               the window shows the table after N moves
 //   click X Y             a press at client coordinates
 //   dialog KIND [ARG]     a dialog opens and is answered: color C | drawn yes |
 //                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost
 //   over N                the match ended after N moves
-//   e2e_plan --find S COUNT   seeds from S with a short match that shows every dialog
+//   e2e_plan --find S COUNT [settings]   seeds from S whose match shows every dialog
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include <vector>
+
+#include "game/match.h"
 #include "game/players.h"
+#include "gfx/framebuffer.h"
+#include "gfx/scene.h"
+#include "gfx/sprite.h"
+#include "resources/resource.h"
+#include "tools/render/png_writer.h"
 #include "game/rules.h"
 #include "game/table.h"
 #include "tools/sim/headless.h"
@@ -60,16 +73,48 @@ void Dialogs(std::FILE* out, const MoveRecord& move, const MatchSettings& settin
   (void)settings;
 }
 
+std::vector<int> menuCommands;
+
+// What the menu command does to the settings before it starts a match.
+void ApplyCommand(int id) {
+  GameTable& t = gameTable;
+  switch (id) {
+    case IDM_TWO_PLAYERS: t.playerCount = 2; break;
+    case IDM_THREE_PLAYERS: t.playerCount = 3; break;
+    case IDM_FOUR_PLAYERS: t.playerCount = 4; break;
+    case IDM_STANDARD_RULES: t.drawUntilPlayable = 0; break;
+    case IDM_DRAW_UNTIL_PLAYABLE: t.drawUntilPlayable = 1; break;
+    case IDM_ONE_DEAL: t.singleDealMatch = 1; break;
+    case IDM_PLAY_TO_500: t.singleDealMatch = 0; break;
+    default: break;
+  }
+}
+
+// The program's start-up and the first match: a click on the idle table, or
+// the menu commands.
+void Open(const MatchSettings& settings, std::FILE* out, Summary* summary) {
+  SetUpTable(settings);
+  if (menuCommands.empty()) {
+    DealRecord deal{};
+    std::fprintf(out, "start\n");
+    BeginMatch(&deal);
+    if (PileTop(deal.discard) == kWild) {
+      std::fprintf(out, "dialog color %d\n", deal.color);
+      summary->firstWild = true;
+    }
+    return;
+  }
+  for (int id : menuCommands) {
+    std::fprintf(out, "menu %d\n", id);
+    ApplyCommand(id);
+    StartMatch();
+    if (PileTop(gameTable.discardPile) == kWild) std::fprintf(out, "dialog color %d\n", gameTable.currentColor);
+  }
+}
+
 Summary Plan(const MatchSettings& settings, std::FILE* out) {
   Summary summary;
-  SetUpTable(settings);
-  DealRecord deal{};
-  std::fprintf(out, "start\n");
-  BeginMatch(&deal);
-  if (PileTop(deal.discard) == kWild) {
-    std::fprintf(out, "dialog color %d\n", deal.color);
-    summary.firstWild = true;
-  }
+  Open(settings, out, &summary);
   for (;;) {
     const bool humanTurn = gameTable.dealActive && gameTable.currentPlayer == kHumanSeat;
     int x = 0, y = 0;
@@ -128,10 +173,44 @@ Summary Plan(const MatchSettings& settings, std::FILE* out) {
   return summary;
 }
 
+// The table after `moves` moves, drawn by the game's own scene code.
+bool Picture(const MatchSettings& settings, long moves, const char* path) {
+  Summary summary;
+  std::FILE* sink = std::fopen("/dev/null", "w");
+  Open(settings, sink, &summary);
+  std::fclose(sink);
+  MoveRecord move{};
+  for (long made = 0; made < moves && StepMove(&move) == StepResult::kMoved; ++made) {
+  }
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  LoadSprites();
+  if (frameBuffer == nullptr) return false;
+  DrawTable();
+  const FrameBuffer& frame = *frameBuffer;
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(frame.width) * frame.height * 3);
+  std::uint8_t* pixel = rgb.data();
+  for (int y = 0; y < frame.height; ++y) {
+    for (int x = 0; x < frame.width; ++x, pixel += 3) Expand555(frame.pixels[frame.rowOffsets[y] + x], pixel);
+  }
+  return WritePng(path, frame.width, frame.height, rgb);
+}
+
+const char* picturePath = nullptr;
+long pictureMoves = 0;
+
 bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i], value = argv[i + 1];
     if (key == "--seed") settings->seed = std::atoll(value.c_str());
+    else if (key == "--picture") picturePath = argv[i + 1];
+    else if (key == "--moves") pictureMoves = std::atol(value.c_str());
+    else if (key == "--menu") {
+      for (std::size_t at = 0; at < value.size();) {
+        menuCommands.push_back(std::atoi(value.c_str() + at));
+        const std::size_t comma = value.find(',', at);
+        at = comma == std::string::npos ? value.size() : comma + 1;
+      }
+    }
     else if (key == "--players") settings->players = std::atoi(value.c_str());
     else if (key == "--rules") settings->rules = value == "until-playable" ? RuleVariant::kUntilPlayable : RuleVariant::kStandard;
     else if (key == "--length") settings->length = value == "to-500" ? MatchLength::kToFiveHundred : MatchLength::kOneDeal;
@@ -143,16 +222,19 @@ bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--find") == 0) {
+  if (argc >= 4 && std::strcmp(argv[1], "--find") == 0) {
     const long long first = std::atoll(argv[2]);
     const int count = std::atoi(argv[3]);
+    MatchSettings base;
+    if (!ParseSettings(argc - 3, argv + 3, &base)) return 2;
     for (long long seed = first; seed < first + count; ++seed) {
-      MatchSettings settings;
+      MatchSettings settings = base;
       settings.seed = seed;
       std::FILE* sink = std::fopen("/dev/null", "w");
       const Summary s = Plan(settings, sink);
       std::fclose(sink);
-      if (s.ended && s.humanWild && s.drawnQuestion) {
+      const bool standard = settings.rules == RuleVariant::kStandard;
+      if (s.ended && s.humanWild && (s.drawnQuestion || !standard)) {
         std::printf("seed=%lld moves=%ld won=%d firstWild=%d\n", seed, s.moves, s.won, s.firstWild);
       }
     }
@@ -160,8 +242,11 @@ int main(int argc, char** argv) {
   }
   MatchSettings settings;
   if (!ParseSettings(argc, argv, &settings)) {
-    std::fprintf(stderr, "usage: e2e_plan --seed S [--players P] [--rules R] [--length L] | --find S COUNT\n");
+    std::fprintf(stderr,
+                 "usage: e2e_plan --seed S [--players P] [--rules R] [--length L] [--menu IDS]"
+                 " [--picture OUT --moves N] | --find S COUNT [settings]\n");
     return 2;
   }
+  if (picturePath != nullptr) return Picture(settings, pictureMoves, picturePath) ? 0 : 1;
   return Plan(settings, stdout).ended ? 0 : 1;
 }

@@ -4,11 +4,28 @@
 # frozen at the seed's second, the program deals what the simulator deals:
 # whenever the human is to move, and at the end, the window shows exactly the
 # model's table (zot-render --moves N).
+# With ZOT_E2E_MENU=ID,ID.. the match is opened by those menu commands instead
+# of a click (new settings, a new match each), and the model comes from the
+# same engine and scene code (e2e_plan --picture), which follows the commands.
 source "$(dirname "$0")/e2e_lib.sh"
 
 seed=${ZOT_E2E_SEED:-1767225620}
-settings=(--seed "$seed" --players 4 --rules standard --length one-deal)
+menu=${ZOT_E2E_MENU:-}
+if [ -n "$menu" ]; then
+  settings=(--seed "$seed" --menu "$menu")
+else
+  settings=(--seed "$seed" --players 4 --rules standard --length one-deal)
+fi
 "$PLAN" "${settings[@]}" >"$OUT/plan.txt"
+table_model() {  # file moves
+  if [ -n "$menu" ]; then
+    "$PLAN" "${settings[@]}" --picture "$1.full.png" --moves "$2"
+    convert "$1.full.png" -crop "${cw}x${ch}+0+0" +repage "$1"
+    rm -f "$1.full.png"
+  else
+    model "$1" "${settings[@]}" --moves "$2"
+  fi
+}
 echo "plan: $(grep -c '^click' "$OUT/plan.txt") human moves, $(grep -c '^dialog' "$OUT/plan.txt") dialogs," \
   "$(sed -n 's/^over //p' "$OUT/plan.txt") moves in all"
 
@@ -22,8 +39,11 @@ while read -r verb a b c; do
     start)
       click 300 200
       ;;
+    menu)
+      probe command "$a"
+      ;;
     table | over)
-      model "$OUT/table_$a.model.png" "${settings[@]}" --moves "$a"
+      table_model "$OUT/table_$a.model.png" "$a"
       # Computer moves come a little over a second apart.
       expect_picture "table_$a" "$OUT/table_$a.model.png" $((10 + 2 * (a - last_moves))) || break
       last_moves=$a
