@@ -53,13 +53,24 @@ case "${1:-}" in
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
     configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
     cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds
+    logs=$root/build/test-logs
+    mkdir -p "$logs"
     status=0
+    run_ctest() {  # name, build dir, ctest args...
+      local name=$1 dir=$2; shift 2
+      if ! (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$logs/$name.log"; then
+        status=1
+      fi
+    }
     echo "== plain build (with the Windows program under Wine)"
-    (cd "$root/build/native" && ctest --output-on-failure) || status=1
+    run_ctest plain "$root/build/native"
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-    (cd "$root/build/asan" && ctest --output-on-failure -LE 'wine|fuzz') || status=1
+    run_ctest asan "$root/build/asan" -LE 'wine|fuzz'
     echo "== fuzzing the bitmap decoder"
-    (cd "$root/build/fuzz" && ctest --output-on-failure -L fuzz) || status=1
+    run_ctest fuzz "$root/build/fuzz" -L fuzz
+    # One line for the three runs together.
+    sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$logs"/*.log |
+      awk '{ failed += $1; total += $2 } END { printf "all: %d passed, %d failed\n", total - failed, failed }'
     exit $status
     ;;
   *)
