@@ -10,31 +10,31 @@ void PutU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
 
 }  // namespace
 
-std::vector<std::uint8_t> MakeBitmap(const BitmapSpec& spec) {
-  const std::size_t rowLength = (spec.width + 3) & ~3u;
-  const std::size_t paletteBytes = 4 * static_cast<std::size_t>(spec.paletteEntries);
-  std::vector<std::uint8_t> out(spec.headerSize + paletteBytes + rowLength * spec.height, 0);
-  PutU32(out, 0, spec.headerSize);
-  PutU32(out, 4, spec.width);
-  PutU32(out, 8, spec.height);
+std::vector<std::uint8_t> MakeBitmap(const BitmapLayout& layout) {
+  const std::size_t rowLength = (layout.width + 3) & ~3u;
+  const std::size_t paletteBytes = 4 * static_cast<std::size_t>(layout.paletteEntries);
+  std::vector<std::uint8_t> out(layout.headerSize + paletteBytes + rowLength * layout.height, 0);
+  PutU32(out, 0, layout.headerSize);
+  PutU32(out, 4, layout.width);
+  PutU32(out, 8, layout.height);
   out[12] = 1;
-  out[14] = static_cast<std::uint8_t>(spec.bitCount);
-  out[15] = static_cast<std::uint8_t>(spec.bitCount >> 8);
-  PutU32(out, 32, spec.colorsUsed);
-  for (int i = 0; i < spec.paletteEntries; ++i) {
-    const Rgb c = spec.color(i);
-    const std::size_t at = spec.headerSize + 4 * static_cast<std::size_t>(i);
+  out[14] = static_cast<std::uint8_t>(layout.bitCount);
+  out[15] = static_cast<std::uint8_t>(layout.bitCount >> 8);
+  PutU32(out, 32, layout.colorsUsed);
+  for (int i = 0; i < layout.paletteEntries; ++i) {
+    const Rgb c = layout.color(i);
+    const std::size_t at = layout.headerSize + 4 * static_cast<std::size_t>(i);
     out[at] = c.blue;
     out[at + 1] = c.green;
     out[at + 2] = c.red;
     out[at + 3] = 0x99;  // reserved byte, must be ignored
   }
-  const std::size_t rows = spec.headerSize + paletteBytes;
-  for (std::uint32_t stored = 0; stored < spec.height; ++stored) {
-    const int y = static_cast<int>(spec.height - 1 - stored);
+  const std::size_t rows = layout.headerSize + paletteBytes;
+  for (std::uint32_t stored = 0; stored < layout.height; ++stored) {
+    const int y = static_cast<int>(layout.height - 1 - stored);
     for (std::size_t x = 0; x < rowLength; ++x) {
       out[rows + stored * rowLength + x] =
-          x < spec.width ? spec.index(static_cast<int>(x), y) : spec.padding;
+          x < layout.width ? layout.index(static_cast<int>(x), y) : layout.padding;
     }
   }
   return out;

@@ -19,7 +19,7 @@ struct Rgb {
 // An 8-bit bitmap resource: info header, palette, bottom-up rows padded to 4
 // bytes. `index(x, y)` gives the palette index of picture pixel (x, y), y from
 // the top. `paletteEntries` entries are stored; `colorsUsed` is written as is.
-struct BitmapSpec {
+struct BitmapLayout {
   std::uint32_t headerSize = 40;
   std::uint32_t width = 4;
   std::uint32_t height = 2;
@@ -35,7 +35,7 @@ struct BitmapSpec {
   };
   std::uint8_t padding = 0xEE;
 };
-std::vector<std::uint8_t> MakeBitmap(const BitmapSpec& spec);
+std::vector<std::uint8_t> MakeBitmap(const BitmapLayout& layout);
 std::uint16_t Pixel555(Rgb c);
 
 // A sprite allocated the way the decoder allocates, filled by value(x, y).

@@ -31,12 +31,12 @@ void ExpectNoPixels(const Decoded& d) {
 TEST(PaletteConversion, KeepsTheTopFiveBitsRedHighest) {
   const Rgb colors[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255},
                         {7, 7, 7},   {8, 16, 24}, {0x87, 0x43, 0xF9}};
-  BitmapSpec spec;
-  spec.width = 7;
-  spec.height = 1;
-  spec.color = [&](int i) { return i < 7 ? colors[i] : Rgb{1, 2, 3}; };
-  spec.index = [](int x, int) { return static_cast<std::uint8_t>(x); };
-  Decoded d(MakeBitmap(spec));
+  BitmapLayout layout;
+  layout.width = 7;
+  layout.height = 1;
+  layout.color = [&](int i) { return i < 7 ? colors[i] : Rgb{1, 2, 3}; };
+  layout.index = [](int x, int) { return static_cast<std::uint8_t>(x); };
+  Decoded d(MakeBitmap(layout));
   ASSERT_TRUE(d.ok);
   EXPECT_EQ(d.At(0, 0), 0x7C00);
   EXPECT_EQ(d.At(1, 0), 0x03E0);
@@ -48,17 +48,17 @@ TEST(PaletteConversion, KeepsTheTopFiveBitsRedHighest) {
 }
 
 TEST(DecodeSprite, TopRowComesFromTheLastStoredRow) {
-  BitmapSpec spec;
-  spec.width = 8;
-  spec.height = 5;
-  Decoded d(MakeBitmap(spec));
+  BitmapLayout layout;
+  layout.width = 8;
+  layout.height = 5;
+  Decoded d(MakeBitmap(layout));
   ASSERT_TRUE(d.ok);
   EXPECT_EQ(d.sprite.width, 8);
   EXPECT_EQ(d.sprite.height, 5);
   EXPECT_EQ(d.sprite.rowStep, 8);
   for (int y = 0; y < 5; ++y) {
     EXPECT_EQ(d.sprite.rowOffsets[y], 8 * y);
-    for (int x = 0; x < 8; ++x) ASSERT_EQ(d.At(x, y), Pixel555(spec.color(x + 16 * y))) << x << "," << y;
+    for (int x = 0; x < 8; ++x) ASSERT_EQ(d.At(x, y), Pixel555(layout.color(x + 16 * y))) << x << "," << y;
   }
 }
 
@@ -66,40 +66,40 @@ TEST(DecodeSprite, RowsArePaddedToFourBytes) {
   // 43 wide reads 44-byte rows; 60 and 100 wide read rows of exactly that many
   // bytes, and a resource that ends with the last row is complete.
   for (std::uint32_t width : {1u, 2u, 3u, 43u, 60u, 100u}) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = 3;
-    spec.index = [](int x, int y) { return static_cast<std::uint8_t>((x * 5 + y * 3) % 200); };
-    spec.padding = 0xFF;
-    const auto bytes = MakeBitmap(spec);
+    BitmapLayout layout;
+    layout.width = width;
+    layout.height = 3;
+    layout.index = [](int x, int y) { return static_cast<std::uint8_t>((x * 5 + y * 3) % 200); };
+    layout.padding = 0xFF;
+    const auto bytes = MakeBitmap(layout);
     EXPECT_EQ(bytes.size(), 40 + 1024 + 3 * ((width + 3) / 4 * 4));
     Decoded d(bytes);
     ASSERT_TRUE(d.ok) << width;
     for (int y = 0; y < 3; ++y) {
       for (int x = 0; x < static_cast<int>(width); ++x) {
-        ASSERT_EQ(d.At(x, y), Pixel555(spec.color((x * 5 + y * 3) % 200))) << width << ": " << x << "," << y;
+        ASSERT_EQ(d.At(x, y), Pixel555(layout.color((x * 5 + y * 3) % 200))) << width << ": " << x << "," << y;
       }
     }
   }
 }
 
 TEST(DecodeSprite, ZeroColoursUsedMeansAFull256EntryPalette) {
-  BitmapSpec spec;
-  spec.colorsUsed = 0;
-  spec.index = [](int x, int y) { return static_cast<std::uint8_t>(250 + x + y); };
-  Decoded d(MakeBitmap(spec));
+  BitmapLayout layout;
+  layout.colorsUsed = 0;
+  layout.index = [](int x, int y) { return static_cast<std::uint8_t>(250 + x + y); };
+  Decoded d(MakeBitmap(layout));
   ASSERT_TRUE(d.ok);
-  EXPECT_EQ(d.At(0, 0), Pixel555(spec.color(250)));
-  EXPECT_EQ(d.At(3, 1), Pixel555(spec.color(254)));
+  EXPECT_EQ(d.At(0, 0), Pixel555(layout.color(250)));
+  EXPECT_EQ(d.At(3, 1), Pixel555(layout.color(254)));
 }
 
 TEST(DecodeSprite, ShortPaletteMovesThePixelsUpAndLeavesLaterEntriesBlack) {
-  BitmapSpec spec;
-  spec.colorsUsed = 2;
-  spec.paletteEntries = 2;
-  spec.color = [](int i) { return i == 0 ? Rgb{255, 0, 0} : Rgb{0, 0, 255}; };
-  spec.index = [](int x, int) { return static_cast<std::uint8_t>(x == 3 ? 200 : x % 2); };
-  Decoded d(MakeBitmap(spec));
+  BitmapLayout layout;
+  layout.colorsUsed = 2;
+  layout.paletteEntries = 2;
+  layout.color = [](int i) { return i == 0 ? Rgb{255, 0, 0} : Rgb{0, 0, 255}; };
+  layout.index = [](int x, int) { return static_cast<std::uint8_t>(x == 3 ? 200 : x % 2); };
+  Decoded d(MakeBitmap(layout));
   ASSERT_TRUE(d.ok);
   EXPECT_EQ(d.At(0, 0), 0x7C00);
   EXPECT_EQ(d.At(1, 0), 0x001F);
@@ -108,16 +108,16 @@ TEST(DecodeSprite, ShortPaletteMovesThePixelsUpAndLeavesLaterEntriesBlack) {
 }
 
 TEST(DecodeSprite, LargerHeaderMovesThePalette) {
-  BitmapSpec spec;
-  spec.headerSize = 108;
-  Decoded d(MakeBitmap(spec));
+  BitmapLayout layout;
+  layout.headerSize = 108;
+  Decoded d(MakeBitmap(layout));
   ASSERT_TRUE(d.ok);
-  EXPECT_EQ(d.At(2, 1), Pixel555(spec.color(18)));
+  EXPECT_EQ(d.At(2, 1), Pixel555(layout.color(18)));
 }
 
 TEST(DecodeSprite, SizesAreTheLow16BitsOfTheHeaderFields) {
-  BitmapSpec spec;
-  auto bytes = MakeBitmap(spec);
+  BitmapLayout layout;
+  auto bytes = MakeBitmap(layout);
   bytes[6] = 0x01;   // width 0x00010004
   bytes[11] = 0x80;  // height 0x80000002
   Decoded d(bytes);
@@ -128,11 +128,11 @@ TEST(DecodeSprite, SizesAreTheLow16BitsOfTheHeaderFields) {
 
 TEST(DecodeSprite, OtherBitCountsGiveASizedSpriteWithoutPixels) {
   for (std::uint16_t bits : {1, 4, 16, 24, 32, 0, 0x108}) {
-    BitmapSpec spec;
-    spec.width = 60;
-    spec.height = 90;
-    spec.bitCount = bits;
-    Decoded d(MakeBitmap(spec));
+    BitmapLayout layout;
+    layout.width = 60;
+    layout.height = 90;
+    layout.bitCount = bits;
+    Decoded d(MakeBitmap(layout));
     ExpectNoPixels(d);
     EXPECT_EQ(d.sprite.width, 60) << bits;
     EXPECT_EQ(d.sprite.height, 90) << bits;
@@ -141,21 +141,21 @@ TEST(DecodeSprite, OtherBitCountsGiveASizedSpriteWithoutPixels) {
 
 TEST(DecodeSprite, MoreThan256ColoursIsRefused) {
   for (std::uint32_t used : {257u, 1000u, 0xFFFFFFFFu}) {
-    BitmapSpec spec;
-    spec.colorsUsed = used;
-    Decoded d(MakeBitmap(spec));
+    BitmapLayout layout;
+    layout.colorsUsed = used;
+    Decoded d(MakeBitmap(layout));
     ExpectNoPixels(d);
   }
-  BitmapSpec exact;
+  BitmapLayout exact;
   exact.colorsUsed = 256;
   EXPECT_TRUE(Decoded(MakeBitmap(exact)).ok);
 }
 
 TEST(DecodeSprite, EveryTruncationIsRefusedWithoutReadingPastTheEnd) {
-  BitmapSpec spec;
-  spec.width = 43;
-  spec.height = 4;
-  const auto bytes = MakeBitmap(spec);
+  BitmapLayout layout;
+  layout.width = 43;
+  layout.height = 4;
+  const auto bytes = MakeBitmap(layout);
   for (std::size_t length = 0; length < bytes.size(); ++length) {
     Decoded d(bytes, length);
     ASSERT_FALSE(d.ok) << length;
@@ -168,7 +168,7 @@ TEST(DecodeSprite, EveryTruncationIsRefusedWithoutReadingPastTheEnd) {
 
 TEST(DecodeSprite, HeaderSizeMustLieInsideTheResource) {
   for (std::uint32_t headerSize : {0u, 12u, 39u, 5000u, 0xFFFFFFF0u}) {
-    auto bytes = MakeBitmap(BitmapSpec{});
+    auto bytes = MakeBitmap(BitmapLayout{});
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(headerSize >> (8 * i));
     Decoded d(bytes);
     ExpectNoPixels(d);
@@ -177,28 +177,28 @@ TEST(DecodeSprite, HeaderSizeMustLieInsideTheResource) {
 
 TEST(DecodeSprite, EmptyOrAbsurdSizesGiveNoPixels) {
   for (auto [w, h] : {std::pair{0u, 5u}, {5u, 0u}, {0u, 0u}}) {
-    BitmapSpec spec;
-    spec.width = w;
-    spec.height = h;
-    Decoded d(MakeBitmap(spec));
+    BitmapLayout layout;
+    layout.width = w;
+    layout.height = h;
+    Decoded d(MakeBitmap(layout));
     ExpectNoPixels(d);
   }
   // A claim of 65535 x 65535 over a few bytes must fail on the length, before
   // any allocation of that size.
-  auto bytes = MakeBitmap(BitmapSpec{});
+  auto bytes = MakeBitmap(BitmapLayout{});
   for (int i : {4, 5, 8, 9}) bytes[i] = 0xFF;
   Decoded d(bytes);
   ExpectNoPixels(d);
 }
 
 TEST(DecodeSprite, DecodingAgainReplacesThePixels) {
-  BitmapSpec big;
+  BitmapLayout big;
   big.width = 60;
   big.height = 90;
   const auto first = MakeBitmap(big);
   Sprite sprite{};
   ASSERT_TRUE(DecodeSprite(sprite, first.data(), first.size()));
-  BitmapSpec bad;
+  BitmapLayout bad;
   bad.bitCount = 4;
   const auto second = MakeBitmap(bad);
   EXPECT_FALSE(DecodeSprite(sprite, second.data(), second.size()));

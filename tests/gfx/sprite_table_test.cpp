@@ -39,11 +39,11 @@ struct SpriteTableTest : ::testing::Test {
         .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   }
   static std::vector<std::uint8_t> OneRow(std::uint32_t width) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = 1;
-    spec.index = [](int x, int) { return static_cast<std::uint8_t>(x % 256); };
-    return MakeBitmap(spec);
+    BitmapLayout layout;
+    layout.width = width;
+    layout.height = 1;
+    layout.index = [](int x, int) { return static_cast<std::uint8_t>(x % 256); };
+    return MakeBitmap(layout);
   }
 };
 
@@ -81,8 +81,8 @@ TEST_F(SpriteTableTest, EachFileLandsInItsSlot) {
     ASSERT_NE(cardSprites[slot]->pixels, nullptr);
   }
   // The file header is skipped: pixel x has palette index x.
-  BitmapSpec spec;
-  EXPECT_EQ(SpritePixel(*cardSprites[54], 57, 0), Pixel555(spec.color(57)));
+  BitmapLayout layout;
+  EXPECT_EQ(SpritePixel(*cardSprites[54], 57, 0), Pixel555(layout.color(57)));
 
   FreeSprites();
   EXPECT_EQ(feltSprite, nullptr);
