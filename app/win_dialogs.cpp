@@ -70,7 +70,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
   return FALSE;
 }
 
-INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetNumberField(dialog, IDC_HAND_POINTS_0, gameTable.handPoints[0]);
     SetNumberField(dialog, IDC_HAND_POINTS_1, gameTable.handPoints[1]);
@@ -83,13 +83,8 @@ INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     SetSeatField(dialog, IDC_MATCH_SCORE_3, 3, gameTable.matchScores[3]);
     return TRUE;
   }
-  if (message == WM_COMMAND) {
-    if (LOWORD(wParam) == IDOK) {
-      EndDialog(dialog, 0);
-    }
-    return TRUE;
-  }
-  return FALSE;
+  // Otherwise the score dialog answers like the plain OK dialogs.
+  return OkDialogProc(dialog, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
