@@ -5,16 +5,6 @@
 #include "game/shell.h"
 #include "game/table.h"
 
-namespace {
-
-constexpr int kHandTop = 250;
-constexpr int kCardWidth = 60;
-constexpr int kCardHeight = 90;
-constexpr int kDrawPileLeft = 230;
-constexpr int kDrawPileTop = 125;
-
-}  // namespace
-
 int FanSpacingUnit(int n) {
   if (n <= 12) return 10;
   if (n <= 24) return 8;
@@ -39,7 +29,7 @@ int HandCardAt(int n, int x, int y) {
 }
 
 bool OnDrawPile(int x, int y) {
-  return kDrawPileLeft < x && x < kDrawPileLeft + kCardWidth && kDrawPileTop < y && y < kDrawPileTop + kCardHeight;
+  return kDrawPileLeft < x && x < kDrawPileLeft + kCardWidth && kPileTop < y && y < kPileTop + kCardHeight;
 }
 
 void OnTableClick(int x, int y) {

@@ -5,6 +5,14 @@
 
 constexpr std::uint32_t kTurnIntervalMs = 1000;
 
+// Where the human's hand and the draw pile lie on the 600 x 400 table. The
+// drawing uses the same numbers, so what is hit is what is seen.
+constexpr int kCardWidth = 60;
+constexpr int kCardHeight = 90;
+constexpr int kHandTop = 250;
+constexpr int kPileTop = 125;
+constexpr int kDrawPileLeft = 230;
+
 // True when the main loop should call OnTurnTimer now (armed, and more than the
 // interval since lastTurnTick, unsigned 32-bit difference).
 bool TurnPacingDue(std::uint32_t now);

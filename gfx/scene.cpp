@@ -8,19 +8,14 @@
 
 namespace {
 
-constexpr int kCardWidth = 60;
-constexpr int kCardHeight = 90;
 constexpr int kFeltSize = 100;
 constexpr int kArrowSize = 20;
 constexpr int kStripWidth = 60;
 constexpr int kStripHeight = 20;
 
-constexpr int kPileY = 125;
-constexpr int kDrawPileX = 230;
-constexpr int kDiscardX = 310;
+constexpr int kDiscardLeft = 310;
 constexpr int kStripX = 270;
 constexpr int kStripY = 210;
-constexpr int kHumanY = 250;
 constexpr int kTopY = 10;
 
 // Slot 0 is the back, slots 1..54 the faces; anything else is not a card.
@@ -51,7 +46,7 @@ void DrawOpponent(const CardPile& hand, Seat seat) {
 void DrawHumanHand(const CardPile& hand) {
   // The same places the presses are tested against.
   const int n = PileCount(hand);
-  for (int i = 0; i < n; ++i) BlitCard(HandCardLeft(n, i), kHumanY, hand.cards[i]);
+  for (int i = 0; i < n; ++i) BlitCard(HandCardLeft(n, i), kHandTop, hand.cards[i]);
 }
 
 // Cells of the arrow atlas, named by where the arrow points.
@@ -101,8 +96,8 @@ void DrawTurnArrow(const GameTable& table) {
 
 void DrawDealScene(const GameTable& table) {
   DrawHumanHand(table.hands[0]);
-  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardX, kPileY, PileTop(table.discardPile));
-  if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileX, kPileY);
+  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardLeft, kPileTop, PileTop(table.discardPile));
+  if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileLeft, kPileTop);
   if (table.currentColor >= 0 && table.currentColor <= 3) {
     BlitOpaque(kStripX, kStripY, colorBarSprite, 0, kStripHeight * table.currentColor, kStripWidth,
                kStripHeight);
@@ -128,9 +123,9 @@ void DrawDealScene(const GameTable& table) {
 
 // Seven face-down cards for every seat, whatever the piles hold.
 void DrawIdleScene(int playerCount) {
-  BlitBack(kDrawPileX, kPileY);
+  BlitBack(kDrawPileLeft, kPileTop);
   for (int k = 0; k < kHandSize; ++k) {
-    BlitBack(210 + 20 * k, kHumanY);
+    BlitBack(210 + 20 * k, kHandTop);
     switch (playerCount) {
       case 2:
         BlitBack(240 + 10 * k, kTopY);
