@@ -3,7 +3,10 @@
 
 #include <shellapi.h>
 
+#include <initializer_list>
+
 #include "game/match.h"
+#include "game/settings.h"
 #include "game/shell.h"
 #include "game/table.h"
 #include "resources/resource.h"
@@ -21,62 +24,31 @@ void SetMark(int id, bool marked) {
                 MF_BYCOMMAND | (marked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// The three player-count items change together, always in id order.
-void SetPlayerCount(int count) {
-  gameTable.playerCount = count;
-  SetMark(IDM_TWO_PLAYERS, count == 2);
-  SetMark(IDM_THREE_PLAYERS, count == 3);
-  SetMark(IDM_FOUR_PLAYERS, count == 4);
-  StartMatch();
+// The marks of a settings command just applied: the chosen item first, then
+// its partner; the three player-count items change together, in id order.
+void UpdateMarks(int commandId) {
+  switch (commandId) {
+    case IDM_SOUND_ON: SetMenuMarks(IDM_SOUND_ON, IDM_SOUND_OFF); break;
+    case IDM_SOUND_OFF: SetMenuMarks(IDM_SOUND_OFF, IDM_SOUND_ON); break;
+    case IDM_STANDARD_RULES: SetMenuMarks(IDM_STANDARD_RULES, IDM_DRAW_UNTIL_PLAYABLE); break;
+    case IDM_DRAW_UNTIL_PLAYABLE: SetMenuMarks(IDM_DRAW_UNTIL_PLAYABLE, IDM_STANDARD_RULES); break;
+    case IDM_ONE_DEAL: SetMenuMarks(IDM_ONE_DEAL, IDM_PLAY_TO_500); break;
+    case IDM_PLAY_TO_500: SetMenuMarks(IDM_PLAY_TO_500, IDM_ONE_DEAL); break;
+    default:
+      for (int id : {IDM_TWO_PLAYERS, IDM_THREE_PLAYERS, IDM_FOUR_PLAYERS}) SetMark(id, SettingCommandChecked(id));
+      break;
+  }
 }
 
 }  // namespace
 
 void OnCommand(HWND window, int commandId) {
+  // A setting is assigned first, then its marks change, then the match restarts.
+  if (ApplySettingCommand(commandId)) UpdateMarks(commandId);
   switch (commandId) {
-    case IDM_NEW_GAME:
-      StartMatch();
-      break;
     case IDM_EXIT:
       // The window goes when the loop dispatches WM_CLOSE, after the redraw below.
       PostMessageW(window, WM_CLOSE, 0, 0);
-      break;
-    case IDM_SOUND_ON:
-      gameTable.soundOn = 1;
-      SetMenuMarks(IDM_SOUND_ON, IDM_SOUND_OFF);
-      break;
-    case IDM_SOUND_OFF:
-      gameTable.soundOn = 0;
-      SetMenuMarks(IDM_SOUND_OFF, IDM_SOUND_ON);
-      break;
-    case IDM_TWO_PLAYERS:
-      SetPlayerCount(2);
-      break;
-    case IDM_THREE_PLAYERS:
-      SetPlayerCount(3);
-      break;
-    case IDM_FOUR_PLAYERS:
-      SetPlayerCount(4);
-      break;
-    case IDM_STANDARD_RULES:
-      gameTable.drawUntilPlayable = 0;
-      SetMenuMarks(IDM_STANDARD_RULES, IDM_DRAW_UNTIL_PLAYABLE);
-      StartMatch();
-      break;
-    case IDM_DRAW_UNTIL_PLAYABLE:
-      gameTable.drawUntilPlayable = 1;
-      SetMenuMarks(IDM_DRAW_UNTIL_PLAYABLE, IDM_STANDARD_RULES);
-      StartMatch();
-      break;
-    case IDM_ONE_DEAL:
-      gameTable.singleDealMatch = 1;
-      SetMenuMarks(IDM_ONE_DEAL, IDM_PLAY_TO_500);
-      StartMatch();
-      break;
-    case IDM_PLAY_TO_500:
-      gameTable.singleDealMatch = 0;
-      SetMenuMarks(IDM_PLAY_TO_500, IDM_ONE_DEAL);
-      StartMatch();
       break;
     case IDM_ABOUT:
       ShowAbout(window);
@@ -91,5 +63,6 @@ void OnCommand(HWND window, int commandId) {
     default:
       break;
   }
+  if (CommandStartsMatch(commandId)) StartMatch();
   RenderTable(mainWindow);
 }

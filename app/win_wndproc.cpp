@@ -1,24 +1,18 @@
 // The window procedure and the handlers of the main window's five messages.
 #include "app/win_shell.h"
 
-#include "game/cards.h"
 #include "game/players.h"
+#include "game/settings.h"
 #include "game/shell.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
 
 void OnCreate() {
-  // These defaults match the marks menu 171 carries from the start.
-  gameTable.playerCount = 4;
-  gameTable.soundOn = 1;
-  gameTable.singleDealMatch = 1;
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
-  gameTable.dealActive = 0;
-  SeedRandom();
-  BuildDeck();
-  ShuffleDrawPile();
+  // The defaults agree with the marks menu 171 carries from the start.
+  StartUpTable();
 }
 
 void OnDestroy() {

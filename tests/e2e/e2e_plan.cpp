@@ -31,6 +31,7 @@
 #include "resources/resource.h"
 #include "tools/render/png_writer.h"
 #include "game/rules.h"
+#include "game/settings.h"
 #include "game/table.h"
 #include "tools/sim/headless.h"
 
@@ -75,21 +76,6 @@ void Dialogs(std::FILE* out, const MoveRecord& move, const MatchSettings& settin
 
 std::vector<int> menuCommands;
 
-// What the menu command does to the settings before it starts a match.
-void ApplyCommand(int id) {
-  GameTable& t = gameTable;
-  switch (id) {
-    case IDM_TWO_PLAYERS: t.playerCount = 2; break;
-    case IDM_THREE_PLAYERS: t.playerCount = 3; break;
-    case IDM_FOUR_PLAYERS: t.playerCount = 4; break;
-    case IDM_STANDARD_RULES: t.drawUntilPlayable = 0; break;
-    case IDM_DRAW_UNTIL_PLAYABLE: t.drawUntilPlayable = 1; break;
-    case IDM_ONE_DEAL: t.singleDealMatch = 1; break;
-    case IDM_PLAY_TO_500: t.singleDealMatch = 0; break;
-    default: break;
-  }
-}
-
 // The program's start-up and the first match: a click on the idle table, or
 // the menu commands.
 void Open(const MatchSettings& settings, std::FILE* out, Summary* summary) {
@@ -106,8 +92,8 @@ void Open(const MatchSettings& settings, std::FILE* out, Summary* summary) {
   }
   for (int id : menuCommands) {
     std::fprintf(out, "menu %d\n", id);
-    ApplyCommand(id);
-    StartMatch();
+    ApplySettingCommand(id);
+    if (CommandStartsMatch(id)) StartMatch();
     if (PileTop(gameTable.discardPile) == kWild) std::fprintf(out, "dialog color %d\n", gameTable.currentColor);
   }
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/cards.h"
+#include "game/settings.h"
 #include "game/shell.h"
 
 FakeShell fakeShell;
@@ -40,9 +41,8 @@ std::int64_t CalendarSeconds() { return fakeShell.calendarSeconds; }
 void ResetAll(int players) {
   fakeShell = FakeShell{};
   gameTable = GameTable{};
+  SetStartupDefaults();
   gameTable.playerCount = players;
-  gameTable.soundOn = 1;
-  gameTable.singleDealMatch = 1;
   randomState = 1;
 }
 

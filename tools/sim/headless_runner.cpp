@@ -5,6 +5,7 @@
 #include "game/match.h"
 #include "game/players.h"
 #include "game/rules.h"
+#include "game/settings.h"
 #include "tools/sim/headless.h"
 #include "tools/sim/headless_shell.h"
 
@@ -77,13 +78,7 @@ void SetUpTable(const MatchSettings& settings) {
   headlessLog.tick = kStartTick;
 
   // What window creation does.
-  t.playerCount = 4;
-  t.soundOn = 1;
-  t.singleDealMatch = 1;
-  t.dealActive = 0;
-  SeedRandom();
-  BuildDeck();
-  ShuffleDrawPile();
+  StartUpTable();
 
   t.playerCount = settings.players;
   t.drawUntilPlayable = settings.rules == RuleVariant::kUntilPlayable ? 1 : 0;

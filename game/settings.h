@@ -1,0 +1,21 @@
+// The settings as every shell and tool applies them: the start-up state of the
+// table and the menu commands that change a setting. Command ids are the menu's
+// (resources/resource.h), so a browser menu, the Windows menu and the test plans
+// all mean the same thing by the same number.
+#pragma once
+
+// The defaults the menu's marks show at start: four players, sound on, standard
+// rules, one-deal matches; no deal in progress.
+void SetStartupDefaults();
+// Start-up as a fresh window does it: the defaults, then the generator seeded
+// from the calendar and a shuffled deck, with no deal started.
+void StartUpTable();
+
+// Assigns the setting that commandId names (sound, player count, draw rule,
+// match length). False, and nothing changed, for any other id.
+bool ApplySettingCommand(int commandId);
+// True for the commands after which a new match starts: New game and every
+// setting but sound.
+bool CommandStartsMatch(int commandId);
+// Whether the menu item commandId carries a check mark for the current settings.
+bool SettingCommandChecked(int commandId);
