@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need; installed only when missing.
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
-          imagemagick faketime procps)
+          imagemagick faketime procps fonts-dejavu-core)
 
 install_missing() {
   local missing=()
@@ -44,7 +44,11 @@ case "${1:-}" in
   play)
     install_missing
     build_windows
-    exec wine "$root/build/win/app/Zot.exe"
+    # A prefix of the game's own (fonts with Arabic letters), and none of Wine's
+    # own diagnostics in the player's terminal.
+    prefix=${ZOT_WINEPREFIX:-$root/build/wine-prefix}
+    "$root/tools/wine/zot_prefix.sh" "$prefix"
+    WINEPREFIX=$prefix WINEDEBUG=-all exec wine "$root/build/win/app/Zot.exe" 2>/dev/null
     ;;
   test)
     install_missing

@@ -39,12 +39,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv,winepulse.drv=d"
 ENV
     load_env
-    wineboot -i </dev/null >"$state/wineboot.log" 2>&1
-    # No window manager in Xvfb: Wine draws the captions and frames itself, and
-    # does not wait (seconds each time) for a manager to unmap a window.
-    for value in Decorated Managed; do
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v $value /d N /f </dev/null >>"$state/wineboot.log" 2>&1
-    done
+    # The project's own prefix: fonts with Arabic letters, no window manager in
+    # Xvfb (Wine draws the captions and frames itself and does not wait, seconds
+    # each time, for a manager to unmap a window).
+    "$(dirname "$0")/../../tools/wine/zot_prefix.sh" "$WINEPREFIX" --unmanaged ${ZOT_WINE_DPI:+--dpi "$ZOT_WINE_DPI"} \
+      >"$state/wineboot.log" 2>&1
     wineserver -w
     setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1 &
     sleep 0.5
