@@ -75,6 +75,7 @@ bool CreateMainWindow() {
 // At most one message per pass, and the pacing test after every pass, so a
 // computer move fires on the first pass after its interval.
 int RunMessageLoop() {
+  HACCEL accelerators = LoadAcceleratorsW(appInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
   for (;;) {
     MSG message;
     if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -86,8 +87,11 @@ int RunMessageLoop() {
         LogPacing("click", CurrentTick());
       }
 #endif
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+      // F2 and the other accelerators become menu commands here.
+      if (TranslateAcceleratorW(static_cast<HWND>(mainWindow), accelerators, &message) == 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
     } else {
       WaitForWork();
     }

@@ -58,7 +58,11 @@ void OnCommand(HWND window, int commandId) {
       break;
     case IDM_MANUAL:
       // No directory: the shell looks for the file in the current directory.
-      ShellExecuteW(window, L"open", L"Zot.hlp", nullptr, nullptr, SW_SHOWNORMAL);
+      // Without that file or a viewer for it (results of 32 or less), the
+      // program's own how to play opens instead.
+      if (reinterpret_cast<INT_PTR>(ShellExecuteW(window, L"open", L"Zot.hlp", nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
+        ShowHelp(window);
+      }
       break;
     default:
       break;

@@ -20,6 +20,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void OnCreate();
 void OnDestroy();
 void OnPaint(HWND window);
+// True when the key was one of the table's (arrows, Home, End, Enter, Space, D).
+bool OnKeyDown(WPARAM key, LPARAM flags);
 
 // Menu commands (win_menu.cpp).
 void OnCommand(HWND window, int commandId);
@@ -28,6 +30,9 @@ void SetMenuMarks(int markId, int clearId);
 // Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
 void ShowAbout(HWND owner);
 void ShowCardPoints(HWND owner);
+// The program's own how-to-play text, for when no help file opens.
+void ShowHelp(HWND owner);
+INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 extern std::uint8_t confirmResult;
 INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 // The window procedure and the handlers of the main window's five messages.
 #include "app/win_shell.h"
 
+#include "game/keyboard.h"
 #include "game/players.h"
 #include "game/settings.h"
 #include "game/shell.h"
@@ -29,6 +30,27 @@ void OnPaint(HWND window) {
   ValidateRect(window, nullptr);
 }
 
+// The table's keys; anything else goes on to the system (menu mnemonics, Alt+F4).
+// Held-down play and draw keys do not repeat: one press, one move.
+bool OnKeyDown(WPARAM key, LPARAM flags) {
+  const bool repeat = (flags & (1 << 30)) != 0;
+  switch (key) {
+    case VK_LEFT: OnTableKey(TableKey::kLeft); return true;
+    case VK_RIGHT: OnTableKey(TableKey::kRight); return true;
+    case VK_HOME: OnTableKey(TableKey::kFirst); return true;
+    case VK_END: OnTableKey(TableKey::kLast); return true;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (!repeat) OnTableKey(TableKey::kPlay);
+      return true;
+    case 'D':
+      if (!repeat) OnTableKey(TableKey::kDraw);
+      return true;
+    default:
+      return false;
+  }
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -43,7 +65,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
       OnCommand(window, LOWORD(wParam));
       return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown(wParam, lParam)) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_LBUTTONDOWN:
+      HideHandSelection();
       // Client coordinates, each a signed 16-bit value.
       OnTableClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
       return 0;

@@ -1,6 +1,7 @@
 // The table scene: felt, then either the deal in progress or the idle table.
 #include "gfx/scene.h"
 
+#include "game/keyboard.h"
 #include "game/players.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
@@ -47,6 +48,30 @@ void DrawHumanHand(const CardPile& hand) {
   // The same places the presses are tested against.
   const int n = PileCount(hand);
   for (int i = 0; i < n; ++i) BlitCard(HandCardLeft(n, i), kHandTop, hand.cards[i]);
+}
+
+void FillRect(int x, int y, int w, int h, std::uint16_t pixel) {
+  const FrameBuffer& frame = *frameBuffer;
+  for (int row = y < 0 ? 0 : y; row < y + h && row < frame.height; ++row) {
+    for (int col = x < 0 ? 0 : x; col < x + w && col < frame.width; ++col) {
+      frame.pixels[frame.rowOffsets[row] + col] = pixel;
+    }
+  }
+}
+
+// The keyboard's selection: the whole outline of the chosen card, over the
+// cards that cover part of it, so the card stands out wherever it lies.
+void DrawSelection(const CardPile& hand, int index) {
+  constexpr std::uint16_t kWhite = 0x7FFF;
+  constexpr int kLine = 3;
+  const int left = HandCardLeft(PileCount(hand), index) - kLine;
+  const int top = kHandTop - kLine;
+  const int w = kCardWidth + 2 * kLine;
+  const int h = kCardHeight + 2 * kLine;
+  FillRect(left, top, w, kLine, kWhite);
+  FillRect(left, top + h - kLine, w, kLine, kWhite);
+  FillRect(left, top, kLine, h, kWhite);
+  FillRect(left + w - kLine, top, kLine, h, kWhite);
 }
 
 // Cells of the arrow atlas, named by where the arrow points.
@@ -96,6 +121,8 @@ void DrawTurnArrow(const GameTable& table) {
 
 void DrawDealScene(const GameTable& table) {
   DrawHumanHand(table.hands[0]);
+  const int selected = SelectedHandCard();
+  if (selected >= 0) DrawSelection(table.hands[0], selected);
   if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardLeft, kPileTop, PileTop(table.discardPile));
   if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileLeft, kPileTop);
   if (table.currentColor >= 0 && table.currentColor <= 3) {

@@ -12,6 +12,10 @@
 #define IDD_WIN 177
 #define IDD_LOSE 178
 #define IDD_PLAY_DRAWN_CARD 180
+#define IDD_HELP 181
+#define IDR_ACCELERATORS 182
+// The how-to-play text, UTF-8 (resources/help_ar.txt).
+#define IDR_HELP_TEXT 183
 
 // Colour chooser radios, in CardColor order.
 #define IDC_BLUE 1005
@@ -29,6 +33,9 @@
 #define IDC_MATCH_SCORE_3 1016
 #define IDC_MATCH_SCORE_2 1017
 #define IDC_MATCH_SCORE_1 1018
+
+// Help dialog: the text.
+#define IDC_HELP_TEXT 1019
 
 #define IDM_ABOUT 40008
 #define IDM_CARD_POINTS 40009

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/keyboard.h"
 #include "game/players.h"
 #include "game/rules.h"
 #include "game/table.h"
@@ -169,4 +170,54 @@ TEST(OnTableClick, EmptyDrawPileStillGivesAMove) {
       EXPECT_EQ(Count("AskDrawn"), 0);
     }
   }
+}
+
+// Keys act as presses: the same table and the same record as the press would give.
+TEST(OnTableKey, SelectionMovesAndKeysPlayAsPresses) {
+  SetUpHuman({5, 33, 40, 7}, {9});
+  HideHandSelection();
+  handSelection.index = 0;
+  const struct { TableKey key; int selected; } moves[] = {
+      {TableKey::kRight, 0},  // the first key only shows the selection
+      {TableKey::kRight, 1}, {TableKey::kLeft, 0}, {TableKey::kLeft, 0},
+      {TableKey::kLast, 3},  {TableKey::kRight, 3}, {TableKey::kFirst, 0},
+  };
+  EXPECT_EQ(SelectedHandCard(), -1);
+  for (const auto& m : moves) {
+    OnTableKey(m.key);
+    EXPECT_EQ(SelectedHandCard(), m.selected);
+  }
+  EXPECT_EQ(Count("render"), 7);
+  EXPECT_EQ(Events("cues").size(), 0u);
+
+  // Enter on red 5 (index 1) and D on the pile, each against the same press.
+  for (TableKey key : {TableKey::kPlay, TableKey::kDraw}) {
+    SetUpHuman({5, 33, 40, 7}, {9});
+    ClickCard(1);
+    if (key == TableKey::kDraw) {
+      SetUpHuman({5, 33, 40, 7}, {9});
+      OnTableClick(kPileX, kPileY);
+    }
+    const GameTable pressed = gameTable;
+    const std::vector<std::string> pressEvents = fakeShell.events;
+    SetUpHuman({5, 33, 40, 7}, {9});
+    handSelection = {1, true};
+    OnTableKey(key);
+    EXPECT_TRUE(SameTable(gameTable, pressed));
+    EXPECT_EQ(fakeShell.events, pressEvents);
+  }
+
+  // Enter before anything shows plays nothing; a press hides the selection.
+  SetUpHuman({5, 33}, {9});
+  HideHandSelection();
+  OnTableKey(TableKey::kPlay);
+  EXPECT_EQ(PileCount(gameTable.hands[0]), 2);
+  EXPECT_EQ(SelectedHandCard(), 1);  // where it was last, within the hand
+  HideHandSelection();
+  EXPECT_EQ(SelectedHandCard(), -1);
+
+  // On the idle table Enter starts a match, as a press anywhere does.
+  ResetAll(4);
+  OnTableKey(TableKey::kPlay);
+  EXPECT_TRUE(gameTable.dealActive);
 }

@@ -1,6 +1,6 @@
 // Zot.exe carries every resource the program loads, as the user must see it:
 // menu 171, the seven dialog templates, 58 bitmaps, six WAVE cues, icon 101,
-// the version record and the manifest.
+// the version record, the manifest, the help text and the accelerators.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -304,6 +304,25 @@ void CheckIconVersionManifest() {
   }
 }
 
+// The help text is whole UTF-8 that opens with its Arabic title; F2 is the
+// one accelerator and means New game.
+void CheckHelpAndKeys() {
+  check::group = "help text, accelerators";
+  const Bytes help = Resource(MAKEINTRESOURCEW(10) /* RT_RCDATA */, MAKEINTRESOURCEW(IDR_HELP_TEXT));
+  if (CHECK(help.data != nullptr && help.size > 1000)) {
+    const char* text = reinterpret_cast<const char*>(help.data);
+    CHECK(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(help.size), nullptr, 0) > 0);
+    CHECK(std::string(text, help.size).rfind("كيف تلعب الزوت\n", 0) == 0);
+  }
+  HACCEL table = LoadAcceleratorsW(program, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  ACCEL keys[4] = {};
+  if (CHECK(table != nullptr) && CHECK_EQ(CopyAcceleratorTableW(table, keys, 4), 1)) {
+    CHECK_EQ(keys[0].key, VK_F2);
+    CHECK_EQ(keys[0].cmd, IDM_NEW_GAME);
+    CHECK((keys[0].fVirt & FVIRTKEY) != 0);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -314,5 +333,6 @@ int main(int argc, char** argv) {
   CheckBitmaps();
   CheckWaves();
   CheckIconVersionManifest();
+  CheckHelpAndKeys();
   return check::Finish();
 }

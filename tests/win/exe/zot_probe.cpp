@@ -8,6 +8,7 @@
 //   zot_probe esc                    sends Esc to the open dialog
 //   zot_probe closebox               the open dialog's close box (SC_CLOSE)
 //   zot_probe command ID             sends menu command ID to the main window
+//   zot_probe keys VK[,VK..]         key presses (virtual-key codes) to the main window
 //   zot_probe close                  posts WM_CLOSE to the main window
 #include <cstdio>
 #include <cstdlib>
@@ -104,6 +105,17 @@ int main(int argc, char** argv) {
   if (window == nullptr) return 1;
   if (verb == "command") return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(number), 0) ? 0 : 1;
   if (verb == "close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
-  std::printf("usage: zot_probe window|dialog [ms]|nodialog|press ID|esc|command ID|close\n");
+  if (verb == "keys" && argc > 2) {
+    // Through the queue, as a keyboard would: accelerators apply on the way.
+    for (const char* key = argv[2]; *key != '\0';) {
+      char* end = nullptr;
+      const auto code = static_cast<WPARAM>(std::strtol(key, &end, 0));
+      if (end == key) return 2;
+      if (!PostMessageW(window, WM_KEYDOWN, code, 1) || !PostMessageW(window, WM_KEYUP, code, 0xC0000001)) return 1;
+      key = *end == ',' ? end + 1 : end;
+    }
+    return 0;
+  }
+  std::printf("usage: zot_probe window|dialog [ms]|nodialog|press ID|esc|command ID|keys VK,..|close\n");
   return 2;
 }
