@@ -3,12 +3,16 @@
 // every call asks zot_pacing_wait when to come back for a computer move.
 #include <emscripten/emscripten.h>
 
+#include <cstring>
+
+#include "game/keyboard.h"
 #include "game/players.h"
 #include "game/settings.h"
 #include "game/shell.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
+#include "resources/resource.h"
 #include "web/web_shell.h"
 
 namespace {
@@ -46,7 +50,28 @@ void CloseTable() {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void zot_press(int x, int y) {
-  if (!closed) OnTableClick(x, y);
+  if (closed) return;
+  HideHandSelection();
+  OnTableClick(x, y);
+}
+
+// The table's keys by their place on the keyboard (KeyboardEvent.code), as the
+// Windows window takes them; held-down play and draw keys do not repeat, and F2
+// is the New game command.
+EMSCRIPTEN_KEEPALIVE void zot_key(const char* code, int repeat) {
+  if (closed) return;
+  const auto is = [code](const char* name) { return std::strcmp(code, name) == 0; };
+  if (is("ArrowLeft")) OnTableKey(TableKey::kLeft);
+  else if (is("ArrowRight")) OnTableKey(TableKey::kRight);
+  else if (is("Home")) OnTableKey(TableKey::kFirst);
+  else if (is("End")) OnTableKey(TableKey::kLast);
+  else if (is("Enter") || is("NumpadEnter") || is("Space")) {
+    if (!repeat) OnTableKey(TableKey::kPlay);
+  } else if (is("KeyD")) {
+    if (!repeat) OnTableKey(TableKey::kDraw);
+  } else if (is("F2")) {
+    OnCommand(IDM_NEW_GAME);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void zot_command(int commandId) {

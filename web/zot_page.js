@@ -20,7 +20,7 @@ var Zot = (function () {
     busy = true;
     // No computer move while a call, and any dialog it opens, is under way.
     clearPacing();
-    const types = args.map(() => 'number');
+    const types = args.map((arg) => typeof arg === 'string' ? 'string' : 'number');
     Promise.resolve(Module.ccall(name, null, types, args, { async: true })).finally(() => {
       busy = false;
       schedulePacing();
@@ -163,11 +163,18 @@ var Zot = (function () {
     }
   }
 
+  // The keys the table answers (play by keyboard, F2 for a new match).
+  const kTableKeys = new Set(['ArrowLeft', 'ArrowRight', 'Home', 'End', 'Enter', 'NumpadEnter', 'Space', 'KeyD', 'F2']);
+
   // Keys belong to the open dialog; Esc only answers as the dialog says, Enter
   // presses the default button unless another button has the focus.
   function onKey(event) {
     if (openDialog === null) {
       if (event.key === 'Escape') closeMenus();
+      else if (kTableKeys.has(event.code) && !menuOpen() && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        event.preventDefault();
+        enter('zot_key', [event.code, event.repeat ? 1 : 0]);
+      }
       return;
     }
     const inDialog = openDialog.element.contains(event.target);

@@ -1,0 +1,375 @@
+#!/usr/bin/env node
+// The one-file page in Debian's chromium, opened from disk with the calendar
+// fixed: the idle table and the dealt tables equal the model's pictures pixel
+// for pixel, two whole matches follow the simulator's plans through presses
+// and dialog answers, every menu command and dialog behaves as on Windows, in
+// Arabic and right to left, cues obey the sound setting, no timer runs while
+// the table waits, and nothing is logged as an error.
+//   page_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const { execFileSync } = require('child_process');
+const { chromium } = require('playwright-core');
+
+const [pageFile, planTool, renderTool, resources, outDir] = process.argv.slice(2);
+fs.mkdirSync(outDir, { recursive: true });
+const pageUrl = 'file://' + path.resolve(pageFile);
+let passed = 0, failed = 0;
+
+function check(name, ok, detail = '') {
+  if (ok) passed++;
+  else { failed++; console.log(`FAIL: ${name}${detail ? ': ' + detail : ''}`); }
+  return ok;
+}
+function checkEq(name, got, want) {
+  return check(name, JSON.stringify(got) === JSON.stringify(want), `got ${JSON.stringify(got)}, want ${JSON.stringify(want)}`);
+}
+
+// --- pictures ----------------------------------------------------------------
+
+// Our PNG writer: 8-bit RGB, filter 0 on every row.
+function readPng(file) {
+  const bytes = fs.readFileSync(file);
+  const idat = [];
+  let width = 0, height = 0;
+  for (let at = 8; at < bytes.length;) {
+    const length = bytes.readUInt32BE(at), type = bytes.toString('ascii', at + 4, at + 8);
+    const data = bytes.subarray(at + 8, at + 8 + length);
+    if (type === 'IHDR') { width = data.readUInt32BE(0); height = data.readUInt32BE(4); }
+    if (type === 'IDAT') idat.push(data);
+    at += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(idat)), stride = width * 3;
+  const rgb = Buffer.alloc(stride * height);
+  for (let y = 0; y < height; ++y) raw.copy(rgb, y * stride, y * (stride + 1) + 1, (y + 1) * (stride + 1));
+  return rgb;
+}
+
+function render(name, args) {
+  const file = path.join(outDir, name + '.png');
+  execFileSync(args[0] === 'plan' ? planTool : renderTool, [...args.slice(1), args[0] === 'plan' ? '--picture' : '-o', file],
+               { stdio: ['ignore', 'ignore', 'ignore'] });
+  return readPng(file);
+}
+
+async function canvasRgb(page) {
+  const text = await page.evaluate(() => {
+    const data = document.getElementById('table').getContext('2d').getImageData(0, 0, 600, 400).data;
+    let s = '';
+    for (let i = 0; i < data.length; i += 4) s += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
+    return btoa(s);
+  });
+  return Buffer.from(text, 'base64');
+}
+
+function differing(a, b) {
+  let n = 0;
+  for (let i = 0; i < a.length; i += 3) if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++n;
+  return n;
+}
+
+// Waits until the canvas shows `model` exactly.
+async function expectTable(page, name, model, timeoutMs) {
+  const deadline = Date.now() + timeoutMs;
+  for (;;) {
+    const got = await canvasRgb(page);
+    const diff = differing(got, model);
+    if (diff === 0) return check(name, true);
+    if (Date.now() > deadline) return check(name, false, `${diff} pixels differ from the model`);
+    await page.waitForTimeout(100);
+  }
+}
+
+// --- the page ------------------------------------------------------------------
+
+// Counts timers, animation frames and the cues started, before the page runs.
+function instrument() {
+  const pending = new Set(), realSet = window.setTimeout, realClear = window.clearTimeout;
+  const realInterval = window.setInterval, realFrame = window.requestAnimationFrame;
+  window.__zot = { pending, timeouts: 0, intervals: 0, frames: 0, cues: [] };
+  window.setTimeout = function (callback, ms, ...rest) {
+    const id = realSet.call(window, (...args) => { pending.delete(id); callback(...args); }, ms, ...rest);
+    pending.add(id);
+    window.__zot.timeouts++;
+    return id;
+  };
+  window.clearTimeout = (id) => { pending.delete(id); realClear.call(window, id); };
+  window.setInterval = (...args) => { window.__zot.intervals++; return realInterval.apply(window, args); };
+  window.requestAnimationFrame = (callback) => { window.__zot.frames++; return realFrame.call(window, callback); };
+  const realStart = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    window.__zot.cues.push([this.buffer.length, this.buffer.sampleRate]);
+    return realStart.apply(this, args);
+  };
+}
+
+const errors = [];
+async function openPage(browser, seconds, viewport) {
+  const page = await browser.newPage({ viewport });
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.clock.setFixedTime(seconds * 1000);
+  await page.addInitScript(instrument);
+  await page.goto(pageUrl);
+  // The canvas is transparent until the first frame is presented.
+  await page.waitForFunction(() => document.getElementById('table').getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255);
+  return page;
+}
+
+const state = (page) => page.evaluate(() => ({
+  pending: window.__zot.pending.size, timeouts: window.__zot.timeouts, intervals: window.__zot.intervals,
+  frames: window.__zot.frames, cues: window.__zot.cues.length,
+  lastCue: window.__zot.cues[window.__zot.cues.length - 1] || null,
+  dialog: Array.from(document.querySelectorAll('.dialog:not([hidden])')).map((d) => d.id),
+}));
+
+async function press(page, x, y) {
+  const box = await page.locator('#table').boundingBox();
+  await page.mouse.click(box.x + (x + 0.5) * box.width / 600, box.y + (y + 0.5) * box.height / 400);
+}
+
+async function chooseMenu(page, id) {
+  await page.click(`.menu:has(li[data-command="${id}"]) .menu-title`);
+  await page.click(`li[data-command="${id}"]`);
+}
+
+const marks = (page) => page.$$eval('li[aria-checked="true"]', (items) => items.map((i) => Number(i.dataset.command)));
+
+const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
+  caption: d.querySelector('.caption').firstChild.textContent,
+  texts: Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label')).map((e) => e.textContent),
+  buttons: Array.from(d.querySelectorAll('button[data-answer]')).map((b) => b.textContent),
+  direction: getComputedStyle(d).direction,
+}));
+
+async function waitDialog(page, id) {
+  await page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
+}
+
+// Esc leaves an OK-only dialog open; OK closes it.
+async function escapeThenOk(page, id, name) {
+  await page.keyboard.press('Escape');
+  await page.waitForTimeout(150);
+  checkEq(`${name}: open after Esc`, (await state(page)).dialog, [`dialog-${id}`]);
+  await page.click(`#dialog-${id} button[data-id="1"]`);
+  await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
+}
+
+const kCues = [[15232, 22050], [27758, 11025], [2929, 22050], [2211, 11025], [21333, 11025], [5119, 11025]];
+const kErrorCue = [2211, 11025];
+const kCaptions = { 169: 'أختر اللون', 174: 'النتيجة', 177: 'النتيجة النهائيه', 178: 'مهـــزوم', 180: 'هذه الورقة ممكن لعبها' };
+
+// --- a whole match -----------------------------------------------------------------
+
+// Follows e2e_plan's script: presses, dialog answers, and the model's table
+// whenever the human is to move and at the end.
+async function playMatch(page, name, settings, menu) {
+  const plan = execFileSync(planTool, settings, { encoding: 'utf8' }).trim().split('\n').map((l) => l.split(' '));
+  const model = (moves) => menu ? render(`${name}_${moves}`, ['plan', ...settings, '--moves', String(moves)])
+                                : render(`${name}_${moves}`, ['render', ...settings, '--moves', String(moves)]);
+  let lastMoves = 0, firstTurn = true, keyDrawn = false;
+  for (const [verb, a, b, c] of plan) {
+    if (verb === 'start') await press(page, 300, 200);
+    else if (verb === 'menu') await chooseMenu(page, a);
+    else if (verb === 'click' && a === '260' && b === '170' && !keyDrawn) {
+      // The first draw by keyboard: D acts as a press on the pile.
+      keyDrawn = true;
+      await page.keyboard.press('d');
+    } else if (verb === 'click') await press(page, Number(a), Number(b));
+    else if (verb === 'table' || verb === 'over') {
+      const moves = Number(a), picture = model(moves);
+      // Computer moves come a little over a second apart.
+      if (!await expectTable(page, `${name}: table after ${moves} moves`, picture, 10000 + 2000 * (moves - lastMoves))) break;
+      lastMoves = moves;
+      // The pacing disarms at its next tick, when it finds the human to move.
+      const s = await page.waitForFunction(() => window.__zot.pending.size === 0, null, { timeout: 1500 })
+        .then(() => state(page), () => state(page));
+      check(`${name}: no timer while the table waits (${moves} moves)`, s.pending === 0 && s.frames === 0 && s.intervals === 0,
+            JSON.stringify(s));
+      if (verb === 'table' && firstTurn) {
+        // A press that neither plays nor draws is refused with the error cue.
+        firstTurn = false;
+        await press(page, 5, 5);
+        checkEq(`${name}: refused press cue`, (await state(page)).lastCue, kErrorCue);
+        await expectTable(page, `${name}: refused press leaves the table`, picture, 0);
+      }
+    } else if (verb === 'dialog') {
+      const id = { color: 169, drawn: 180, score: 174, won: 177, lost: 178 }[a];
+      await waitDialog(page, id);
+      const texts = await dialogTexts(page, id);
+      checkEq(`${name}: ${a} dialog caption`, [texts.caption, texts.direction], [kCaptions[id], 'rtl']);
+      if (a === 'color') {
+        const marked = await page.$$eval('#dialog-169 input:checked', (r) => r.length);
+        checkEq(`${name}: colour in force marked`, marked, 1);
+        await page.keyboard.press('Escape');
+        await page.check(`#dialog-169 input[value="${b}"]`);
+        await page.click('#dialog-169 button[data-id="1"]');
+      } else if (a === 'drawn') {
+        await page.click('#dialog-180 button[data-id="1"]');
+      } else if (a === 'score') {
+        const fields = await page.$$eval('#dialog-174 [data-field]', (f) => f.map((e) => `${e.dataset.id}=${e.textContent}`));
+        const [p, s] = [b.split(','), c.split(',')];
+        checkEq(`${name}: score fields`, fields.sort(), [`1011=${p[0]}`, `1012=${p[1]}`, `1013=${p[2]}`, `1014=${p[3]}`,
+          `1015=${s[0]}`, `1016=${s[3]}`, `1017=${s[2]}`, `1018=${s[1]}`]);
+        await escapeThenOk(page, id, `${name}: score dialog`);
+      } else {
+        await escapeThenOk(page, id, `${name}: ${a} dialog`);
+      }
+    }
+  }
+  const s = await state(page);
+  checkEq(`${name}: no dialog at the end`, s.dialog, []);
+  const cues = await page.evaluate(() => window.__zot.cues);
+  check(`${name}: cues played, each one of the six`, cues.length > 3 &&
+        cues.every((cue) => kCues.some((k) => k[0] === cue[0] && k[1] === cue[1])), JSON.stringify(cues));
+  check(`${name}: the pacing ran on timers`, s.timeouts > 0);
+}
+
+// --- menu and dialogs -----------------------------------------------------------------
+
+const kMenus = [
+  ['ملف', [[40011, 'لعبة جديده'], [40012, 'أنهاء اللعبة']]],
+  ['أعدادات', [[40013, 'صوت'], [40014, 'بدون صوت'], [0, ''], [40015, 'للاعبين'], [40016, '3لاعبين'],
+    [40017, '4لاعبين'], [0, ''], [40023, 'القواعد العاديه'], [40024, 'أعد التعادل'], [0, ''],
+    [40018, 'لعب يدوي'], [40019, 'نقاط اللعب']]],
+  ['تعليمات', [[40008, 'نبذه'], [40009, 'نتائج الزوت'], [40022, 'الدليل']]],
+];
+
+// Each settings command and the marks after it, in the order chosen.
+const kSettings = [
+  [40014, [40014, 40017, 40023, 40018]],
+  [40013, [40013, 40017, 40023, 40018]],
+  [40015, [40013, 40015, 40023, 40018]],
+  [40016, [40013, 40016, 40023, 40018]],
+  [40024, [40013, 40016, 40024, 40018]],
+  [40019, [40013, 40016, 40024, 40019]],
+  [40017, [40013, 40017, 40024, 40019]],
+  [40023, [40013, 40017, 40023, 40019]],
+  [40018, [40013, 40017, 40023, 40018]],
+];
+
+const kInfoDialogs = [
+  [40008, 173, 'نبذه عن الزوت', 'لعبة الزوت الأصداره1.4', false],
+  [40009, 175, 'نقاط الكروت', 'Wild Draw Four', false],
+  [40022, 40022, 'كيف تلعب الزوت', null, true],
+];
+
+async function menuAndDialogs(page, seed) {
+  const menus = await page.$$eval('.menu', (all) => all.map((m) => [m.querySelector('.menu-title').textContent,
+    Array.from(m.querySelectorAll('li')).map((li) => [Number(li.dataset.command || 0), li.textContent])]));
+  checkEq('menu: titles, items and order', menus, kMenus);
+  checkEq('menu: marks at start', await marks(page), [40013, 40017, 40023, 40018]);
+  const [lang, dir, fileBox, helpBox] = await page.evaluate(() => [document.documentElement.lang,
+    getComputedStyle(document.getElementById('menubar')).direction,
+    document.querySelectorAll('.menu-title')[0].getBoundingClientRect().x,
+    document.querySelectorAll('.menu-title')[2].getBoundingClientRect().x]);
+  check('page: Arabic, right to left, first menu rightmost', lang === 'ar' && dir === 'rtl' && fileBox > helpBox);
+
+  // Sound off: a refused press is silent; sound on again: it sounds.
+  await chooseMenu(page, 40014);
+  await press(page, 300, 200);
+  const dealt = render('menu_deal', ['render', '--seed', String(seed), '--players', '4', '--moves', '0']);
+  await expectTable(page, 'a press deals the model\'s table', dealt, 2000);
+  // An arrow key shows the selection round the first card; a press hides it.
+  await page.keyboard.press('ArrowRight');
+  const outline = await page.evaluate(() => Array.from(
+    document.getElementById('table').getContext('2d').getImageData(207, 247, 1, 1).data));
+  checkEq('keys: selection outline on the first card', outline, [255, 255, 255, 255]);
+  await press(page, 5, 5);
+  await expectTable(page, 'keys: a press hides the selection', dealt, 2000);
+  checkEq('sound off: no cue', (await state(page)).cues, 0);
+  await chooseMenu(page, 40013);
+  await press(page, 5, 5);
+  checkEq('sound on: the error cue', (await state(page)).lastCue, kErrorCue);
+
+  for (const [id, want] of kSettings) {
+    await chooseMenu(page, id);
+    checkEq(`menu ${id}: marks`, await marks(page), want);
+  }
+
+  const help = fs.readFileSync(path.join(resources, 'help_ar.txt'), 'utf8').trim();
+  for (const [command, id, caption, text, escCloses] of kInfoDialogs) {
+    await chooseMenu(page, command);
+    await waitDialog(page, id);
+    const got = await dialogTexts(page, id);
+    check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
+          got.buttons[0] === 'موافق' && (text === null || got.texts.includes(text)), JSON.stringify(got));
+    // Modal: the table and the menu do nothing while the dialog is open.
+    const before = await canvasRgb(page);
+    await page.evaluate(() => {
+      const table = document.getElementById('table'), box = table.getBoundingClientRect();
+      table.dispatchEvent(new PointerEvent('pointerdown', { button: 0, clientX: box.x + 300, clientY: box.y + 200, bubbles: true }));
+      document.querySelector('li[data-command="40011"]').click();
+    });
+    await page.waitForTimeout(1200);
+    checkEq(`dialog ${id}: table untouched while open`, differing(await canvasRgb(page), before), 0);
+    if (escCloses) {
+      checkEq(`dialog ${id}: help text`, await page.$eval(`#dialog-${id} .help-text`, (e) => e.textContent.trim()), help);
+      await page.keyboard.press('Escape');
+      await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
+    } else {
+      await escapeThenOk(page, id, `dialog ${id}`);
+    }
+  }
+
+  // Exit: the table goes and nothing runs on.
+  await chooseMenu(page, 40012);
+  const [closed, visible] = await page.evaluate(() => [document.body.classList.contains('closed'),
+    document.getElementById('table').checkVisibility()]);
+  const s = await state(page);
+  check('exit: table gone, no timer', closed && !visible && s.pending === 0, JSON.stringify(s));
+}
+
+// --- run -----------------------------------------------------------------------------
+
+(async () => {
+  const started = Date.now();
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+  try {
+    const size = fs.statSync(pageFile).size;
+    check('page under 1.5 MB', size < 1.5e6, `${size} bytes`);
+
+    // The first frame, on the real clock: the page marks it.
+    let page = await browser.newPage();
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => performance.getEntriesByName('zot-first-frame').length > 0);
+    const firstFrame = await page.evaluate(() => performance.getEntriesByName('zot-first-frame')[0].startTime);
+    console.log(`page ${size} bytes, first frame ${Math.round(firstFrame)} ms after navigation`);
+    check('first frame within a second', firstFrame < 1000, `${firstFrame} ms`);
+    await page.close();
+
+    // Menu and dialogs, at a window that fits the table once.
+    const seed = 1767225620;
+    page = await openPage(browser, seed, { width: 1280, height: 720 });
+    await expectTable(page, 'idle table', render('idle', ['render', '--idle', '--players', '4']), 0);
+    await page.waitForTimeout(1000);
+    const idle = await state(page);
+    check('idle: no timer, interval or animation frame', idle.pending + idle.timeouts + idle.intervals + idle.frames === 0,
+          JSON.stringify(idle));
+    await menuAndDialogs(page, seed);
+    await page.close();
+
+    // The default match, at a window that fits the table twice over.
+    page = await openPage(browser, seed, { width: 1400, height: 900 });
+    checkEq('table scaled by whole multiples', await page.$eval('#table', (c) => [c.width, c.height, c.style.width, c.style.height]),
+            [600, 400, '1200px', '800px']);
+    await playMatch(page, 'match', ['--seed', String(seed), '--players', '4', '--rules', 'standard', '--length', 'one-deal']);
+    await page.close();
+
+    // Two players and draw-until-playable from the menu, a match the human loses.
+    const menuSeed = 1767226053;
+    page = await openPage(browser, menuSeed, { width: 1280, height: 720 });
+    await playMatch(page, 'menu match', ['--seed', String(menuSeed), '--menu', '40015,40024'], true);
+    await page.close();
+  } catch (error) {
+    check('test ran to the end', false, error.stack);
+  } finally {
+    await browser.close();
+  }
+  checkEq('no console errors or page errors', errors, []);
+  console.log(`browser tests took ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})();
