@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Zot on a Debian machine and either starts the game or runs every test.
 #   ./build.sh play   build Zot.exe and start it (under Wine on Linux)
-#   ./build.sh test   build everything and run every test: plain, sanitized, fuzz, Windows under Wine
+#   ./build.sh web    build the browser page, build/web/zot.html (one file, nothing to install)
+#   ./build.sh test   build everything and run every test: plain, sanitized, fuzz, Windows under Wine,
+#                     the page in chromium
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -10,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need; installed only when missing.
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
-          imagemagick faketime procps fonts-dejavu-core)
+          imagemagick faketime procps fonts-dejavu-core emscripten chromium nodejs npm)
 
 install_missing() {
   local missing=()
@@ -40,6 +42,13 @@ build_windows() {
     -DCMAKE_BUILD_TYPE=Release
 }
 
+# The page, with Debian's Emscripten (its emcc finds acorn only through NODE_PATH).
+build_web() {
+  NODE_PATH=/usr/share/nodejs emcmake cmake -S "$root" -B "$root/build/web" -DZOT_WERROR=ON \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build "$root/build/web" -j"$jobs"
+}
+
 case "${1:-}" in
   play)
     install_missing
@@ -50,10 +59,18 @@ case "${1:-}" in
     "$root/tools/wine/zot_prefix.sh" "$prefix"
     WINEPREFIX=$prefix WINEDEBUG=-all exec wine "$root/build/win/app/Zot.exe" 2>/dev/null
     ;;
+  web)
+    install_missing
+    build_web
+    echo "The page: $root/build/web/zot.html ($(stat -c %s "$root/build/web/zot.html") bytes); open it in a browser"
+    ;;
   test)
     install_missing
     build_windows
-    configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win"
+    build_web
+    # The browser tests drive Debian's chromium through playwright-core (tests/web/node_modules).
+    (cd "$root/tests/web" && npm ci --no-audit --no-fund --silent)
+    configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win" -DZOT_WEB_BUILD_DIR="$root/build/web"
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
     configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
     cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds
@@ -66,7 +83,7 @@ case "${1:-}" in
         status=1
       fi
     }
-    echo "== plain build (with the Windows program under Wine)"
+    echo "== plain build (with the Windows program under Wine and the page in chromium)"
     run_ctest plain "$root/build/native"
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
     run_ctest asan "$root/build/asan" -LE 'wine|fuzz'
@@ -78,7 +95,7 @@ case "${1:-}" in
     exit $status
     ;;
   *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|web|test" >&2
     exit 2
     ;;
 esac

@@ -2,20 +2,14 @@
 # module (JavaScript with the WebAssembly and the assets inside) and the help
 # text put in place.
 #   cmake -DTEMPLATE= -DCSS= -DPAGE_JS= -DMODULE_JS= -DHELP= -DOUT= -P page.cmake
-foreach(input TEMPLATE CSS PAGE_JS MODULE_JS)
+foreach(input TEMPLATE CSS PAGE_JS MODULE_JS HELP)
   file(READ "${${input}}" ${input}_TEXT)
 endforeach()
 
-if(EXISTS "${HELP}")
-  file(READ "${HELP}" HELP_TEXT)
-  string(REPLACE "&" "&amp;" HELP_TEXT "${HELP_TEXT}")
-  string(REPLACE "<" "&lt;" HELP_TEXT "${HELP_TEXT}")
-  string(REPLACE ">" "&gt;" HELP_TEXT "${HELP_TEXT}")
-  string(STRIP "${HELP_TEXT}" HELP_TEXT)
-else()
-  message(WARNING "zot.html: ${HELP} is missing; the help dialog stays empty")
-  set(HELP_TEXT "")
-endif()
+string(REPLACE "&" "&amp;" HELP_TEXT "${HELP_TEXT}")
+string(REPLACE "<" "&lt;" HELP_TEXT "${HELP_TEXT}")
+string(REPLACE ">" "&gt;" HELP_TEXT "${HELP_TEXT}")
+string(STRIP "${HELP_TEXT}" HELP_TEXT)
 
 # Inside a script element only "</script" could end it early.
 foreach(script PAGE_JS MODULE_JS)
