@@ -17,6 +17,8 @@ packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
 install_missing() {
   local missing=()
   for p in "${packages[@]}"; do
+    # Some nodejs builds carry npm themselves and conflict with Debian's npm.
+    [ "$p" == npm ] && command -v npm >/dev/null && continue
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -56,7 +56,8 @@ var Zot = (function () {
   }
 
   function onTablePress(event) {
-    if (event.button !== 0) return;
+    // A press that closes an open menu goes no further, as on Windows.
+    if (event.button !== 0 || menuOpen()) return;
     const box = canvas.getBoundingClientRect();
     const x = Math.floor((event.clientX - box.left) * kWidth / box.width);
     const y = Math.floor((event.clientY - box.top) * kHeight / box.height);
@@ -188,7 +189,7 @@ var Zot = (function () {
     } else if (!inDialog || event.key === 'Tab') {
       if (event.key === 'Tab') {
         event.preventDefault();
-        const stops = Array.from(openDialog.element.querySelectorAll('button[data-answer], input'));
+        const stops = Array.from(openDialog.element.querySelectorAll('button[data-answer]:not([tabindex="-1"]), input'));
         const at = stops.indexOf(document.activeElement);
         stops[(at + (event.shiftKey ? stops.length - 1 : 1)) % stops.length].focus();
       } else {
