@@ -23,28 +23,18 @@ function check(name, ok, detail = '') {
   else { failed++; console.log(`FAIL: ${name}${detail ? ': ' + detail : ''}`); }
   return ok;
 }
-function checkEq(name, got, want) {
-  return check(name, JSON.stringify(got) === JSON.stringify(want), `got ${JSON.stringify(got)}, want ${JSON.stringify(want)}`);
-}
-
-// --- pictures ----------------------------------------------------------------
+const checkEq = (name, got, want) =>
+  check(name, JSON.stringify(got) === JSON.stringify(want), `got ${JSON.stringify(got)}, want ${JSON.stringify(want)}`);
 
 // Our PNG writer: 8-bit RGB, filter 0 on every row.
 function readPng(file) {
-  const bytes = fs.readFileSync(file);
-  const idat = [];
-  let width = 0, height = 0;
-  for (let at = 8; at < bytes.length;) {
-    const length = bytes.readUInt32BE(at), type = bytes.toString('ascii', at + 4, at + 8);
-    const data = bytes.subarray(at + 8, at + 8 + length);
-    if (type === 'IHDR') { width = data.readUInt32BE(0); height = data.readUInt32BE(4); }
-    if (type === 'IDAT') idat.push(data);
-    at += 12 + length;
+  const bytes = fs.readFileSync(file), idat = [];
+  for (let at = 8; at < bytes.length; at += 12 + bytes.readUInt32BE(at)) {
+    if (bytes.toString('ascii', at + 4, at + 8) === 'IDAT') idat.push(bytes.subarray(at + 8, at + 8 + bytes.readUInt32BE(at)));
   }
-  const raw = zlib.inflateSync(Buffer.concat(idat)), stride = width * 3;
-  const rgb = Buffer.alloc(stride * height);
-  for (let y = 0; y < height; ++y) raw.copy(rgb, y * stride, y * (stride + 1) + 1, (y + 1) * (stride + 1));
-  return rgb;
+  const raw = zlib.inflateSync(Buffer.concat(idat)), stride = bytes.readUInt32BE(16) * 3, rgb = Buffer.alloc(raw.length);
+  for (let y = 0; y * (stride + 1) < raw.length; ++y) raw.copy(rgb, y * stride, y * (stride + 1) + 1, (y + 1) * (stride + 1));
+  return rgb.subarray(0, (raw.length / (stride + 1)) * stride);
 }
 
 function render(name, args) {
@@ -54,19 +44,16 @@ function render(name, args) {
   return readPng(file);
 }
 
-async function canvasRgb(page) {
-  const text = await page.evaluate(() => {
-    const data = document.getElementById('table').getContext('2d').getImageData(0, 0, 600, 400).data;
-    let s = '';
-    for (let i = 0; i < data.length; i += 4) s += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
-    return btoa(s);
-  });
-  return Buffer.from(text, 'base64');
-}
+const canvasRgb = async (page) => Buffer.from(await page.evaluate(() => {
+  const data = document.getElementById('table').getContext('2d').getImageData(0, 0, 600, 400).data;
+  let s = '';
+  for (let i = 0; i < data.length; i += 4) s += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
+  return btoa(s);
+}), 'base64');
 
 function differing(a, b) {
   let n = 0;
-  for (let i = 0; i < a.length; i += 3) if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++n;
+  for (let i = 0; i < a.length; i += 3) n += a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2];
   return n;
 }
 
@@ -74,26 +61,22 @@ function differing(a, b) {
 async function expectTable(page, name, model, timeoutMs) {
   const deadline = Date.now() + timeoutMs;
   for (;;) {
-    const got = await canvasRgb(page);
-    const diff = differing(got, model);
+    const diff = differing(await canvasRgb(page), model);
     if (diff === 0) return check(name, true);
     if (Date.now() > deadline) return check(name, false, `${diff} pixels differ from the model`);
     await page.waitForTimeout(100);
   }
 }
 
-// --- the page ------------------------------------------------------------------
-
 // Counts timers, animation frames and the cues started, before the page runs.
 function instrument() {
   const pending = new Set(), realSet = window.setTimeout, realClear = window.clearTimeout;
   const realInterval = window.setInterval, realFrame = window.requestAnimationFrame;
   window.__zot = { pending, timeouts: 0, intervals: 0, frames: 0, cues: [] };
-  window.setTimeout = function (callback, ms, ...rest) {
+  window.setTimeout = (callback, ms, ...rest) => {
     const id = realSet.call(window, (...args) => { pending.delete(id); callback(...args); }, ms, ...rest);
-    pending.add(id);
     window.__zot.timeouts++;
-    return id;
+    return pending.add(id), id;
   };
   window.clearTimeout = (id) => { pending.delete(id); realClear.call(window, id); };
   window.setInterval = (...args) => { window.__zot.intervals++; return realInterval.apply(window, args); };
@@ -144,9 +127,7 @@ const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
   direction: getComputedStyle(d).direction,
 }));
 
-async function waitDialog(page, id) {
-  await page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
-}
+const waitDialog = (page, id) => page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -161,14 +142,11 @@ const kCues = [[15232, 22050], [27758, 11025], [2929, 22050], [2211, 11025], [21
 const kErrorCue = [2211, 11025];
 const kCaptions = { 169: 'أختر اللون', 174: 'النتيجة', 177: 'النتيجة النهائيه', 178: 'مهـــزوم', 180: 'هذه الورقة ممكن لعبها' };
 
-// --- a whole match -----------------------------------------------------------------
-
 // Follows e2e_plan's script: presses, dialog answers, and the model's table
 // whenever the human is to move and at the end.
 async function playMatch(page, name, settings, menu) {
   const plan = execFileSync(planTool, settings, { encoding: 'utf8' }).trim().split('\n').map((l) => l.split(' '));
-  const model = (moves) => menu ? render(`${name}_${moves}`, ['plan', ...settings, '--moves', String(moves)])
-                                : render(`${name}_${moves}`, ['render', ...settings, '--moves', String(moves)]);
+  const model = (moves) => render(`${name}_${moves}`, [menu ? 'plan' : 'render', ...settings, '--moves', String(moves)]);
   let lastMoves = 0, firstTurn = true, keyDrawn = false;
   for (const [verb, a, b, c] of plan) {
     if (verb === 'start') await press(page, 300, 200);
@@ -201,8 +179,7 @@ async function playMatch(page, name, settings, menu) {
       const texts = await dialogTexts(page, id);
       checkEq(`${name}: ${a} dialog caption`, [texts.caption, texts.direction], [kCaptions[id], 'rtl']);
       if (a === 'color') {
-        const marked = await page.$$eval('#dialog-169 input:checked', (r) => r.length);
-        checkEq(`${name}: colour in force marked`, marked, 1);
+        checkEq(`${name}: colour in force marked`, await page.$$eval('#dialog-169 input:checked', (r) => r.length), 1);
         await page.keyboard.press('Escape');
         await page.check(`#dialog-169 input[value="${b}"]`);
         await page.click('#dialog-169 button[data-id="1"]');
@@ -227,8 +204,6 @@ async function playMatch(page, name, settings, menu) {
   check(`${name}: the pacing ran on timers`, s.timeouts > 0);
 }
 
-// --- menu and dialogs -----------------------------------------------------------------
-
 const kMenus = [
   ['ملف', [[40011, 'لعبة جديده'], [40012, 'أنهاء اللعبة']]],
   ['أعدادات', [[40013, 'صوت'], [40014, 'بدون صوت'], [0, ''], [40015, 'للاعبين'], [40016, '3لاعبين'],
@@ -239,15 +214,10 @@ const kMenus = [
 
 // Each settings command and the marks after it, in the order chosen.
 const kSettings = [
-  [40014, [40014, 40017, 40023, 40018]],
-  [40013, [40013, 40017, 40023, 40018]],
-  [40015, [40013, 40015, 40023, 40018]],
-  [40016, [40013, 40016, 40023, 40018]],
-  [40024, [40013, 40016, 40024, 40018]],
-  [40019, [40013, 40016, 40024, 40019]],
-  [40017, [40013, 40017, 40024, 40019]],
-  [40023, [40013, 40017, 40023, 40019]],
-  [40018, [40013, 40017, 40023, 40018]],
+  [40014, [40014, 40017, 40023, 40018]], [40013, [40013, 40017, 40023, 40018]], [40015, [40013, 40015, 40023, 40018]],
+  [40016, [40013, 40016, 40023, 40018]], [40024, [40013, 40016, 40024, 40018]], [40019, [40013, 40016, 40024, 40019]],
+  [40017, [40013, 40017, 40024, 40019]], [40023, [40013, 40017, 40023, 40019]], [40018, [40013, 40017, 40023, 40018]],
+  [40011, [40013, 40017, 40023, 40018]],
 ];
 
 const kInfoDialogs = [
@@ -321,8 +291,6 @@ async function menuAndDialogs(page, seed) {
   const s = await state(page);
   check('exit: table gone, no timer', closed && !visible && s.pending === 0, JSON.stringify(s));
 }
-
-// --- run -----------------------------------------------------------------------------
 
 (async () => {
   const started = Date.now();
