@@ -22,8 +22,10 @@ int NextRandom() {
   return static_cast<int>((randomState >> 16) & 32767u);
 }
 
-// r * (32769 / 2^30) * n truncated, in integers: the single-precision products the
-// game has always used are exact, so this gives the very same values.
+// Maps the 15-bit r onto 1..n as r * 32769 * n / 2^30, truncated. Integers rather
+// than floating point: a calendar second must deal the same cards in Zot.exe, the
+// browser page, the simulator and the tests, and an exact product leaves no
+// rounding for one compiler to do differently from another.
 int RandomInRange(int n) {
   const std::int64_t r = NextRandom();
   return static_cast<int>(r * 32769 * n / (std::int64_t{1} << 30)) + 1;

@@ -23,7 +23,9 @@ CardCode PileTakeTop(CardPile& pile);            // 0 when empty
 void PileRemoveAt(CardPile& pile, int index);    // later cards close up in order
 void PileClear(CardPile& pile);
 
-// Fields in the order and widths the game has always used.
+// Fixed-width fields, each holding exactly the range the rules give it (flags one
+// byte, scores signed 32-bit, the colour a signed byte that the colour chooser
+// reads as such), so the table means the same on every compiler Zot is built with.
 struct GameTable {
   std::int8_t direction;            // +1 or -1 (0 before the first deal)
   std::int32_t handPoints[kSeatCount];

@@ -90,9 +90,15 @@ cleanup_zot() {
 }
 trap cleanup_zot EXIT
 
-# shot FILE: the visible client area as a PNG.
+# shot FILE: the visible client area as a PNG; the rectangle SHOT_MASK
+# ("X0,Y0 X1,Y1"), when set, painted black.
+SHOT_MASK=""
 shot() {
   import -window root -crop "${cw}x${ch}+${ox}+${oy}" +repage "$1"
+  mask "$1"
+}
+mask() {
+  if [ -n "$SHOT_MASK" ]; then mogrify -fill black -draw "rectangle $SHOT_MASK" "$1"; fi
 }
 
 # model FILE ARGS...: zot-render's picture, cut to the visible client area.

@@ -11,7 +11,8 @@
 //   start                 click on the idle table (starts the match)
 //   menu ID               send menu command ID
 //   table N               the window shows the table after N moves
-//   click X Y             a press at client coordinates
+//   click X Y I           a press at client coordinates: on card I of the hand, or
+//                         on the draw pile when I is -1
 //   dialog KIND [ARG]     a dialog opens and is answered: color C | drawn yes |
 //                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost
 //   over N                the match ended after N moves
@@ -128,7 +129,7 @@ Summary Plan(const MatchSettings& settings, std::FILE* out) {
         x = kDrawPileX;
         y = kDrawPileY;
       }
-      std::fprintf(out, "click %d %d\n", x, y);
+      std::fprintf(out, "click %d %d %d\n", x, y, chosen != kNoCard ? HandCardAt(PileCount(gameTable.hands[kHumanSeat]), x, y) : -1);
     }
     MoveRecord move{};
     const StepResult result = StepMove(&move);

@@ -7,10 +7,15 @@
 # With ZOT_E2E_MENU=ID,ID.. the match is opened by those menu commands instead
 # of a click (new settings, a new match each), and the model comes from the
 # same engine and scene code (e2e_plan --picture), which follows the commands.
+# With ZOT_E2E_KEYS=1 the match is played by keys alone: F2 opens it (the first
+# table must be the simulator's deal exactly), Home, Right and Enter play the
+# card, D draws; the human's hand then shows the selection, so from the first
+# key on the pictures are compared without the hand's rows.
 source "$(dirname "$0")/e2e_lib.sh"
 
 seed=${ZOT_E2E_SEED:-1767225620}
 menu=${ZOT_E2E_MENU:-}
+keys=${ZOT_E2E_KEYS:-}
 if [ -n "$menu" ]; then
   settings=(--seed "$seed" --menu "$menu")
 else
@@ -25,6 +30,7 @@ table_model() {  # file moves
   else
     model "$1" "${settings[@]}" --moves "$2"
   fi
+  mask "$1"
 }
 echo "plan: $(grep -c '^click' "$OUT/plan.txt") human moves, $(grep -c '^dialog' "$OUT/plan.txt") dialogs," \
   "$(sed -n 's/^over //p' "$OUT/plan.txt") moves in all"
@@ -37,7 +43,7 @@ last_moves=0
 while read -r verb a b c; do
   case "$verb" in
     start)
-      click 300 200
+      if [ -n "$keys" ]; then probe keys 0x71; else click 300 200; fi
       ;;
     menu)
       probe command "$a"
@@ -49,7 +55,18 @@ while read -r verb a b c; do
       last_moves=$a
       ;;
     click)
-      click "$a" "$b"
+      if [ -z "$keys" ]; then
+        click "$a" "$b"
+      else
+        SHOT_MASK="0,244 600,400"
+        if [ "$c" -lt 0 ]; then
+          probe keys 0x44
+        else
+          presses=0x24
+          for _ in $(seq 1 "$c"); do presses+=,0x27; done
+          probe keys "$presses,0x0D"
+        fi
+      fi
       ;;
     dialog)
       case "$a" in

@@ -39,6 +39,13 @@ sw=${screen%x*}
 sh=${screen#*x}
 expect_eq "position" "$(probe_field position)" "$(((sw - 600) >> 1)),$(((sh - 400) >> 1))"
 expect_eq "menu attached" "$(probe_field menu)" "1"
+# The menu bar's font and the dialogs' fonts have the Arabic letters, so they
+# are drawn as letters, not boxes (the project's prefix replaces the fonts).
+fonts=$(probe glyphs || true)
+echo "$fonts"
+expect_eq "fonts lacking Arabic letters" "$(grep -vc ' missing=0$' <<<"$fonts")" "0"
+expect_eq "fonts checked" "$(grep -c '^font=' <<<"$fonts")" "3"
+import -window root -crop "600x$((oy - $(probe_field position | cut -d, -f2)))+${ox}+$(probe_field position | cut -d, -f2)" "$OUT/caption_and_menu.png"
 # The client area is smaller than the 600 x 400 frame: frame, caption and menu bar.
 [ "$cw" -lt 600 ] && [ "$ch" -lt 400 ] && pass || fail "client ${cw}x${ch} not inside the frame"
 

@@ -10,6 +10,7 @@
 //   zot_probe command ID             sends menu command ID to the main window
 //   zot_probe keys VK[,VK..]         key presses (virtual-key codes) to the main window
 //   zot_probe close                  posts WM_CLOSE to the main window
+//   zot_probe glyphs                 per font the menu and dialogs use: Arabic letters it lacks
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -83,6 +84,35 @@ int ShowDialog(DWORD waitMs) {
   return 0;
 }
 
+// Letters of the menu titles and dialog texts that a font must draw, or Wine
+// shows boxes in their place.
+int ShowMissingGlyphs() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const wchar_t* faces[] = {metrics.lfMenuFont.lfFaceName, L"MS Sans Serif", L"MS Shell Dlg"};
+  const wchar_t kArabic[] = L"ملف أعدادات تعليمات موافق أختر اللون كيف تلعب الزوت";
+  HDC dc = CreateCompatibleDC(nullptr);
+  int missingAll = 0;
+  for (const wchar_t* face : faces) {
+    LOGFONTW font = metrics.lfMenuFont;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ previous = SelectObject(dc, handle);
+    WORD glyphs[64] = {};
+    const int length = lstrlenW(kArabic);
+    GetGlyphIndicesW(dc, kArabic, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    int missing = 0;
+    for (int i = 0; i < length; ++i) missing += glyphs[i] == 0xFFFF ? 1 : 0;
+    std::printf("font=%s missing=%d\n", check::Utf8(face).c_str(), missing);
+    missingAll += missing;
+    SelectObject(dc, previous);
+    DeleteObject(handle);
+  }
+  DeleteDC(dc);
+  return missingAll == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +120,7 @@ int main(int argc, char** argv) {
   const int number = argc > 2 ? std::atoi(argv[2]) : 0;
   if (verb == "window") return ShowWindowInfo();
   if (verb == "dialog") return ShowDialog(argc > 2 ? static_cast<DWORD>(number) : 0);
+  if (verb == "glyphs") return ShowMissingGlyphs();
   if (verb == "nodialog") return OpenDialog(0) == nullptr ? 0 : 1;
   if (verb == "press" || verb == "esc" || verb == "closebox") {
     HWND dialog = OpenDialog(5000);
