@@ -151,7 +151,7 @@ async function playMatch(page, name, settings, menu) {
   for (const [verb, a, b, c] of plan) {
     if (verb === 'start') await press(page, 300, 200);
     else if (verb === 'menu') await chooseMenu(page, a);
-    else if (verb === 'click' && a === '260' && b === '170' && !keyDrawn) {
+    else if (verb === 'click' && c === '-1' && !keyDrawn) {
       // The first draw by keyboard: D acts as a press on the pile.
       keyDrawn = true;
       await page.keyboard.press('d');
