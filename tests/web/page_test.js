@@ -253,6 +253,14 @@ async function menuAndDialogs(page, seed) {
   await chooseMenu(page, 40013);
   await press(page, 5, 5);
   checkEq('sound on: the error cue', (await state(page)).lastCue, kErrorCue);
+  // The drawn card is playable here: Esc answers no, so it stays in the hand
+  // and the table is not the model's, where it was played.
+  await page.keyboard.press('d');
+  await waitDialog(page, 180);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#dialog-180', { state: 'hidden', timeout: 1000 });
+  const played = render('menu_played', ['render', '--seed', String(seed), '--players', '4', '--moves', '1']);
+  check('drawn card: Esc keeps it', differing(await canvasRgb(page), played) > 0);
 
   for (const [id, want] of kSettings) {
     await chooseMenu(page, id);
@@ -308,16 +316,18 @@ async function menuAndDialogs(page, seed) {
     check('first frame within a second', firstFrame < 1000, `${firstFrame} ms`);
     await page.close();
 
-    // Menu and dialogs, at a window that fits the table once.
-    const seed = 1767225620;
-    page = await openPage(browser, seed, { width: 1280, height: 720 });
+    // Menu and dialogs, at a window that fits the table once; at this second
+    // the human draws a playable card on the first turn.
+    page = await openPage(browser, 1767225624, { width: 1280, height: 720 });
     await expectTable(page, 'idle table', render('idle', ['render', '--idle', '--players', '4']), 0);
     await page.waitForTimeout(1000);
     const idle = await state(page);
     check('idle: no timer, interval or animation frame', idle.pending + idle.timeouts + idle.intervals + idle.frames === 0,
           JSON.stringify(idle));
-    await menuAndDialogs(page, seed);
+    await menuAndDialogs(page, 1767225624);
     await page.close();
+
+    const seed = 1767225620;
 
     // The default match, at a window that fits the table twice over.
     page = await openPage(browser, seed, { width: 1400, height: 900 });
