@@ -1,4 +1,5 @@
 // The window procedure and the handlers of the main window's five messages.
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 
 #include "game/players.h"
@@ -44,8 +45,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnCommand(window, LOWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN:
-      // Client coordinates, each a signed 16-bit value.
-      OnTableClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+      // Client coordinates, each a signed 16-bit value, mapped back to the table.
+      OnTableClick(TableX(static_cast<short>(LOWORD(lParam))), TableY(static_cast<short>(HIWORD(lParam))));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

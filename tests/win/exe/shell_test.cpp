@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 #include "check.h"
 #include "exe_module.h"
@@ -350,6 +351,68 @@ void FrameBufferTests() {
   CHECK(frameBuffer == nullptr);
 }
 
+// ---- Display scale ----
+
+// The table pixel GDI shows at each client pixel, read back from a scaled
+// presentation of a frame whose pixels hold their own column (or row), must be
+// the one a press there is mapped to, at whole and fractional scales.
+void DisplayScaleTests() {
+  check::group = "display scale";
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  if (!CHECK(frameBuffer != nullptr)) return;
+  for (int presentDpi : {96, 120, 144, 164, 192, 255, 288}) {
+    displayScale = MakeDisplayScale(192, presentDpi);
+    const int w = displayScale.presentedWidth;
+    const int h = displayScale.presentedHeight;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!CHECK(target != nullptr)) break;
+    HGDIOBJ previous = SelectObject(dc, target);
+    const auto shown = [&](int x, int y) {
+      const std::uint32_t c = static_cast<const std::uint32_t*>(bits)[y * w + x];
+      return static_cast<int>(((c >> 19 & 31) << 10) | ((c >> 11 & 31) << 5) | (c >> 3 & 31));
+    };
+    int wrongX = 0, wrongY = 0;
+    for (int y = 0; y < kFrameHeight; ++y)
+      for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = static_cast<std::uint16_t>(x);
+    DrawFrameScaled(dc, *frameBuffer);
+    GdiFlush();
+    for (int x = 0; x < w; ++x) wrongX += shown(x, h - 1) != TableX(x);
+    for (int y = 0; y < kFrameHeight; ++y)
+      for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = static_cast<std::uint16_t>(y);
+    DrawFrameScaled(dc, *frameBuffer);
+    GdiFlush();
+    for (int y = 0; y < h; ++y) wrongY += shown(w - 1, y) != TableY(y);
+    const bool rightX = CHECK_EQ(wrongX, 0);
+    if (!CHECK_EQ(wrongY, 0) || !rightX) std::printf("  presented at %d dpi\n", presentDpi);
+    SelectObject(dc, previous);
+    DeleteObject(target);
+    DeleteDC(dc);
+  }
+  CHECK_EQ(TableX(-1), -1);  // left of the client area stays off the table
+  displayScale = DisplayScale{};
+  DestroyFrameBuffer();
+
+  // The largest scale that fits: 594 x 356 shows of the table; non-client sizes as Wine has them.
+  struct FitRow {
+    int dpi;
+    Size2 nonClient, workArea;
+    int want;
+  };
+  for (const FitRow& row : {FitRow{192, {9, 88}, {1920, 1080}, 192}, FitRow{144, {9, 66}, {1024, 768}, 144},
+                            FitRow{192, {9, 88}, {1024, 768}, 164}, FitRow{288, {9, 132}, {1920, 1080}, 255},
+                            FitRow{144, {9, 66}, {640, 480}, 102}, FitRow{144, {9, 66}, {320, 240}, 96}, FitRow{72, {6, 33}, {640, 480}, 72}}) {
+    if (!CHECK_EQ(FittingDpi(row.dpi, {594, 356}, row.nonClient, row.workArea), row.want)) {
+      std::printf("  at %d dpi in %dx%d\n", row.dpi, row.workArea.width, row.workArea.height);
+    }
+  }
+  CHECK_EQ(ScaledLength(594, 192), 1188);
+  CHECK_EQ(ScaledLength(356, 120), 445);
+}
+
 // ---- The main window's handlers and the menu commands ----
 
 int Marked(int id) {
@@ -515,7 +578,7 @@ int main(int argc, char** argv) {
   SetTimer(nullptr, 0, 40, OnTick);
   const DWORD start = GetTickCount();
   for (void (*group)() : {PacingWaitTests, ColorDialogTests, ScoreDialogTests, OkDialogTests, YesNoDialogTests,
-                          MissingTemplateTests, FrameBufferTests, WindowTests}) {
+                          MissingTemplateTests, FrameBufferTests, DisplayScaleTests, WindowTests}) {
     group();
     std::printf("%-32s done at %lu ms\n", check::group, GetTickCount() - start);
   }
