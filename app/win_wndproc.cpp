@@ -45,7 +45,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnCommand(window, LOWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN:
-      // Client coordinates, each a signed 16-bit value, mapped back to the table.
+      // Client coordinates, each a signed 16-bit value.
       OnTableClick(TableX(static_cast<short>(LOWORD(lParam))), TableY(static_cast<short>(HIWORD(lParam))));
       return 0;
     case WM_DPICHANGED:
