@@ -353,64 +353,53 @@ void FrameBufferTests() {
 
 // ---- Display scale ----
 
-// The table pixel GDI shows at each client pixel, read back from a scaled
-// presentation of a frame whose pixels hold their own column (or row), must be
-// the one a press there is mapped to, at whole and fractional scales.
+// GDI's scaled presentation of a frame whose pixels hold their own column (then
+// row), read back: each client pixel must show the table pixel a press there
+// maps to, at whole and fractional scales.
 void DisplayScaleTests() {
   check::group = "display scale";
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   if (!CHECK(frameBuffer != nullptr)) return;
   for (int presentDpi : {96, 120, 144, 164, 192, 255, 288}) {
     displayScale = MakeDisplayScale(192, presentDpi);
-    const int w = displayScale.presentedWidth;
-    const int h = displayScale.presentedHeight;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const int w = displayScale.presentedWidth, h = displayScale.presentedHeight;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!CHECK(target != nullptr)) break;
-    HGDIOBJ previous = SelectObject(dc, target);
-    const auto shown = [&](int x, int y) {
-      const std::uint32_t c = static_cast<const std::uint32_t*>(bits)[y * w + x];
-      return static_cast<int>(((c >> 19 & 31) << 10) | ((c >> 11 & 31) << 5) | (c >> 3 & 31));
-    };
-    int wrongX = 0, wrongY = 0;
-    for (int y = 0; y < kFrameHeight; ++y)
-      for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = static_cast<std::uint16_t>(x);
-    DrawFrameScaled(dc, *frameBuffer);
-    GdiFlush();
-    for (int x = 0; x < w; ++x) wrongX += shown(x, h - 1) != TableX(x);
-    for (int y = 0; y < kFrameHeight; ++y)
-      for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = static_cast<std::uint16_t>(y);
-    DrawFrameScaled(dc, *frameBuffer);
-    GdiFlush();
-    for (int y = 0; y < h; ++y) wrongY += shown(w - 1, y) != TableY(y);
-    const bool rightX = CHECK_EQ(wrongX, 0);
-    if (!CHECK_EQ(wrongY, 0) || !rightX) std::printf("  presented at %d dpi\n", presentDpi);
-    SelectObject(dc, previous);
-    DeleteObject(target);
+    HGDIOBJ previous = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    int wrong[2] = {0, 0};
+    for (int axis = 0; axis < 2; ++axis) {
+      for (int y = 0; y < kFrameHeight; ++y)
+        for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = axis ? y : x;
+      DrawFrameScaled(dc, *frameBuffer);
+      GdiFlush();
+      for (int i = 0; i < (axis ? h : w); ++i) {
+        const std::uint32_t c = static_cast<const std::uint32_t*>(bits)[axis ? i * w + w - 1 : (h - 1) * w + i];
+        const int shown = static_cast<int>(((c >> 19 & 31) << 10) | ((c >> 11 & 31) << 5) | (c >> 3 & 31));
+        wrong[axis] += shown != (axis ? TableY(i) : TableX(i));
+      }
+    }
+    if (!CHECK_EQ(wrong[0] + wrong[1], 0)) std::printf("  presented at %d dpi: %d x, %d y\n", presentDpi, wrong[0], wrong[1]);
+    DeleteObject(SelectObject(dc, previous));
     DeleteDC(dc);
   }
   CHECK_EQ(TableX(-1), -1);  // left of the client area stays off the table
   displayScale = DisplayScale{};
   DestroyFrameBuffer();
 
-  // The largest scale that fits: 594 x 356 shows of the table; non-client sizes as Wine has them.
+  // The largest scale that fits, for 594 x 356 of the table and Wine's non-client sizes.
   struct FitRow {
     int dpi;
     Size2 nonClient, workArea;
     int want;
   };
-  for (const FitRow& row : {FitRow{192, {9, 88}, {1920, 1080}, 192}, FitRow{144, {9, 66}, {1024, 768}, 144},
-                            FitRow{192, {9, 88}, {1024, 768}, 164}, FitRow{288, {9, 132}, {1920, 1080}, 255},
-                            FitRow{144, {9, 66}, {640, 480}, 102}, FitRow{144, {9, 66}, {320, 240}, 96}, FitRow{72, {6, 33}, {640, 480}, 72}}) {
+  for (const FitRow& row : {FitRow{192, {9, 88}, {1920, 1080}, 192}, FitRow{192, {9, 88}, {1024, 768}, 164},
+                            FitRow{288, {9, 132}, {1920, 1080}, 255}, FitRow{144, {9, 66}, {640, 480}, 102},
+                            FitRow{144, {9, 66}, {320, 240}, 96}, FitRow{72, {6, 33}, {640, 480}, 72}}) {
     if (!CHECK_EQ(FittingDpi(row.dpi, {594, 356}, row.nonClient, row.workArea), row.want)) {
       std::printf("  at %d dpi in %dx%d\n", row.dpi, row.workArea.width, row.workArea.height);
     }
   }
-  CHECK_EQ(ScaledLength(594, 192), 1188);
-  CHECK_EQ(ScaledLength(356, 120), 445);
 }
 
 // ---- The main window's handlers and the menu commands ----
@@ -450,6 +439,20 @@ void WindowTests() {
   mainWindow = window;
   SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
   CHECK(GetMenu(window) != nullptr);
+
+  // Moved to a monitor of 150 %: at the suggested corner, the client area the
+  // 96-DPI one times 1.5; back on one of 100 %: 600 x 400 again.
+  RECT view{}, client{}, place{40, 30, 940, 630};
+  GetClientRect(window, &view);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&place));
+  GetClientRect(window, &client);
+  GetWindowRect(window, &place);
+  CHECK(client.right == ScaledLength(view.right, 144) && client.bottom == ScaledLength(view.bottom, 144));
+  CHECK(place.left == 40 && place.top == 30);
+  place = {20, 10, 620, 410};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&place));
+  GetWindowRect(window, &place);
+  CHECK(place.left == 20 && place.top == 10 && place.right == 620 && place.bottom == 410);
 
   // Paint: the whole scene, and no repaint left pending.
   FillFrame(0x1234);
