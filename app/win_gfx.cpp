@@ -1,5 +1,6 @@
 // The Windows side of the drawing: the frame as a DIB section in a memory DC,
 // its presentation, and the bitmap resources of the module.
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 
 #include "gfx/framebuffer.h"
@@ -44,11 +45,18 @@ void PlatformDestroyFrame(FrameBuffer& frame) {
   frame.bits = nullptr;
 }
 
+void DrawFrameScaled(HDC dc, const FrameBuffer& frame) {
+  // Nearest neighbour at every scale: whole multiples stay pixel-sharp, and a
+  // press maps back to exactly the table pixel shown under it.
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchDIBits(dc, 0, 0, displayScale.presentedWidth, displayScale.presentedHeight, 0, 0, frame.width, frame.height,
+                frame.pixels, reinterpret_cast<const BITMAPINFO*>(&frame.bitmapInfo), DIB_RGB_COLORS, SRCCOPY);
+}
+
 void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle window) {
   HWND target = static_cast<HWND>(window);
   HDC dc = GetDC(target);
-  StretchDIBits(dc, 0, 0, frame.width, frame.height, 0, 0, frame.width, frame.height, frame.pixels,
-                reinterpret_cast<const BITMAPINFO*>(&frame.bitmapInfo), DIB_RGB_COLORS, SRCCOPY);
+  DrawFrameScaled(dc, frame);
   ReleaseDC(target, dc);
   ValidateRect(target, nullptr);
 }

@@ -69,6 +69,7 @@ bool CreateMainWindow() {
     return false;
   }
   SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+  ScaleMainWindow(window);
   return true;
 }
 

@@ -42,3 +42,12 @@ INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // Pacing wait (win_clock.cpp): milliseconds the loop may sleep at tick `now`
 // before the pacing test can pass, INFINITE while the pacing is disarmed.
 DWORD PacingWaitMs(std::uint32_t now);
+
+// The window at its monitor's scale (win_scale_window.cpp): sized and placed
+// after the menu is attached, and again when it moves to another scale.
+void ScaleMainWindow(HWND window);
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested);
+
+// The frame at the top-left of `dc`, enlarged by displayScale (win_gfx.cpp).
+struct FrameBuffer;
+void DrawFrameScaled(HDC dc, const FrameBuffer& frame);

@@ -1,4 +1,5 @@
-// The window procedure and the handlers of the main window's five messages.
+// The window procedure and the handlers of the main window's messages.
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 
 #include "game/keyboard.h"
@@ -71,7 +72,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
       HideHandSelection();
       // Client coordinates, each a signed 16-bit value.
-      OnTableClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+      OnTableClick(TableX(static_cast<short>(LOWORD(lParam))), TableY(static_cast<short>(HIWORD(lParam))));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One Wine prefix and one virtual X display for a test run.
 #   wine_env.sh setup STATE      start Xvfb (depth 24), a persistent wineserver, wineboot -i
+#                                (ZOT_WINE_SCREEN=WxH, default 1024x768; ZOT_WINE_DPI=N)
 #   wine_env.sh run STATE CMD..  run CMD with DISPLAY and WINEPREFIX of that run
 #   wine_env.sh cleanup STATE    stop the wineserver and Xvfb that setup started
 set -euo pipefail
@@ -23,7 +24,7 @@ case "$verb" in
     done
     [ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
     # Detached, with its output in a file, so the test runner's pipes close.
-    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
+    setsid Xvfb ":$display" -screen 0 "${ZOT_WINE_SCREEN:-1024x768}x24" -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$display" ] && break

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 #include "check.h"
 #include "exe_module.h"
@@ -350,6 +351,57 @@ void FrameBufferTests() {
   CHECK(frameBuffer == nullptr);
 }
 
+// ---- Display scale ----
+
+// GDI's scaled presentation of a frame whose pixels hold their own column (then
+// row), read back: each client pixel must show the table pixel a press there
+// maps to, at whole and fractional scales.
+void DisplayScaleTests() {
+  check::group = "display scale";
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  if (!CHECK(frameBuffer != nullptr)) return;
+  for (int presentDpi : {96, 120, 144, 164, 192, 255, 288}) {
+    displayScale = MakeDisplayScale(192, presentDpi);
+    const int w = displayScale.presentedWidth, h = displayScale.presentedHeight;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    int wrong[2] = {0, 0};
+    for (int axis = 0; axis < 2; ++axis) {
+      for (int y = 0; y < kFrameHeight; ++y)
+        for (int x = 0; x < kFrameWidth; ++x) frameBuffer->pixels[frameBuffer->rowOffsets[y] + x] = axis ? y : x;
+      DrawFrameScaled(dc, *frameBuffer);
+      GdiFlush();
+      for (int i = 0; i < (axis ? h : w); ++i) {
+        const std::uint32_t c = static_cast<const std::uint32_t*>(bits)[axis ? i * w + w - 1 : (h - 1) * w + i];
+        const int shown = static_cast<int>(((c >> 19 & 31) << 10) | ((c >> 11 & 31) << 5) | (c >> 3 & 31));
+        wrong[axis] += shown != (axis ? TableY(i) : TableX(i));
+      }
+    }
+    if (!CHECK_EQ(wrong[0] + wrong[1], 0)) std::printf("  presented at %d dpi: %d x, %d y\n", presentDpi, wrong[0], wrong[1]);
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+  }
+  CHECK_EQ(TableX(-1), -1);  // left of the client area stays off the table
+  displayScale = DisplayScale{};
+  DestroyFrameBuffer();
+
+  // The largest scale that fits, for 594 x 356 of the table and Wine's non-client sizes.
+  struct FitRow {
+    int dpi;
+    Size2 nonClient, workArea;
+    int want;
+  };
+  for (const FitRow& row : {FitRow{192, {9, 88}, {1920, 1080}, 192}, FitRow{192, {9, 88}, {1024, 768}, 164},
+                            FitRow{288, {9, 132}, {1920, 1080}, 255}, FitRow{144, {9, 66}, {640, 480}, 102},
+                            FitRow{144, {9, 66}, {320, 240}, 96}, FitRow{72, {6, 33}, {640, 480}, 72}}) {
+    if (!CHECK_EQ(FittingDpi(row.dpi, {594, 356}, row.nonClient, row.workArea), row.want)) {
+      std::printf("  at %d dpi in %dx%d\n", row.dpi, row.workArea.width, row.workArea.height);
+    }
+  }
+}
+
 // ---- The main window's handlers and the menu commands ----
 
 int Marked(int id) {
@@ -387,6 +439,20 @@ void WindowTests() {
   mainWindow = window;
   SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
   CHECK(GetMenu(window) != nullptr);
+
+  // Moved to a monitor of 150 %: at the suggested corner, the client area the
+  // 96-DPI one times 1.5; back on one of 100 %: 600 x 400 again.
+  RECT view{}, client{}, place{40, 30, 940, 630};
+  GetClientRect(window, &view);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&place));
+  GetClientRect(window, &client);
+  GetWindowRect(window, &place);
+  CHECK(client.right == ScaledLength(view.right, 144) && client.bottom == ScaledLength(view.bottom, 144));
+  CHECK(place.left == 40 && place.top == 30);
+  place = {20, 10, 620, 410};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&place));
+  GetWindowRect(window, &place);
+  CHECK(place.left == 20 && place.top == 10 && place.right == 620 && place.bottom == 410);
 
   // Paint: the whole scene, and no repaint left pending.
   FillFrame(0x1234);
@@ -515,7 +581,7 @@ int main(int argc, char** argv) {
   SetTimer(nullptr, 0, 40, OnTick);
   const DWORD start = GetTickCount();
   for (void (*group)() : {PacingWaitTests, ColorDialogTests, ScoreDialogTests, OkDialogTests, YesNoDialogTests,
-                          MissingTemplateTests, FrameBufferTests, WindowTests}) {
+                          MissingTemplateTests, FrameBufferTests, DisplayScaleTests, WindowTests}) {
     group();
     std::printf("%-32s done at %lu ms\n", check::group, GetTickCount() - start);
   }

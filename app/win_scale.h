@@ -1,0 +1,42 @@
+// The display scale: the 600 x 400 frame is drawn once and presented enlarged
+// by the window's scale, and presses are mapped back to table pixels. Plain
+// arithmetic, so the tests can check it without a window.
+#pragma once
+
+// A scale is written as the DPI it presents at: 96 is 1:1, 192 is twice.
+constexpr int kBaseDpi = 96;
+
+struct DisplayScale {
+  int dpi = kBaseDpi;             // of the monitor the window is on
+  int presentDpi = kBaseDpi;      // what the frame is enlarged by; lower than dpi when that would not fit
+  int presentedWidth = 600;       // the whole frame on the client area, from its top-left corner
+  int presentedHeight = 400;
+};
+
+extern DisplayScale displayScale;
+
+// A table length at a scale, to the nearest pixel (exact at whole multiples).
+int ScaledLength(int tableLength, int dpi);
+
+// The table pixel the presentation shows at client pixel `client` along an
+// axis where `frameLength` table pixels are presented as `presentedLength`:
+// the inverse of GDI's nearest-neighbour stretch, which takes the table pixel
+// under the client pixel's centre (the lower one on a tie).
+int TableFromClient(int client, int presentedLength, int frameLength);
+
+struct Size2 {
+  int width;
+  int height;
+};
+
+// The largest scale, at most `dpi`, at which a client area of `view` (the table
+// part that shows, in table pixels) scaled up, plus the window's non-client
+// size, fits `workArea`; the aspect stays. Never below kBaseDpi (or `dpi`, if lower).
+int FittingDpi(int dpi, Size2 view, Size2 nonClient, Size2 workArea);
+
+// The state for presenting at `presentDpi` on a monitor of `dpi`.
+DisplayScale MakeDisplayScale(int dpi, int presentDpi);
+
+// A press on the client area as table coordinates, under displayScale.
+int TableX(int clientX);
+int TableY(int clientY);
