@@ -48,7 +48,7 @@ click 600 400  # the felt: starts the match, the human to move
 expect_picture table_0_192 "$OUT/table_0.model.png" 10
 # The plan plays the first of 7 cards, which takes table columns 211..230. The
 # last screen pixel of column 210 (no card) must not play it, that of 230 must.
-expect_eq "plan" "$("$PLAN" "${settings[@]}" | sed -n 3p)" "click 220 295"
+expect_eq "plan" "$("$PLAN" "${settings[@]}" | sed -n 3p)" "click 220 295 0"
 click 421 590
 sleep 1
 expect_picture table_0_192_edge "$OUT/table_0.model.png" 1
