@@ -4,7 +4,7 @@
 # the window answers; then Zot.exe must still close with exit code 0. Memory is
 # flat when the anonymous resident memory of the process (Linux's measure of
 # what Windows calls private bytes, which Wine does not report across
-# processes) grows less than 2 MB from the end of the warm-up (the first tenth
+# processes) grows less than 1 MB from the end of the warm-up (the first tenth
 # of the inputs) to the end; see kGrowthBound in zot_soak.cpp.
 # ZOT_SOAK_SEED repeats a run; it is also the frozen calendar second, which
 # seeds the deals.
@@ -12,7 +12,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 inputs=${ZOT_SOAK_INPUTS:-1000}
 seed=${ZOT_SOAK_SEED:-1767225700}
-bound_kb=2048
+bound_kb=1024
 status_kb() { awk -v f="$1:" '$1 == f { print $2 }' "/proc/$zot_pid/status"; }
 memory() { echo "Zot.exe memory $1: RssAnon $(status_kb RssAnon) kB, VmRSS $(status_kb VmRSS) kB"; }
 
