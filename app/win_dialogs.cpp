@@ -38,6 +38,17 @@ void SetSeatField(HWND dialog, int controlId, int seat, std::int32_t value) {
   }
 }
 
+// A picture control loads its bitmap anew at every opening and leaves it behind
+// when it goes: the dialog takes each back and frees it.
+void FreePictures(HWND dialog) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+      HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0));
+      if (picture != nullptr) DeleteObject(picture);
+    }
+  }
+}
+
 bool IsChecked(HWND dialog, int controlId) {
   return SendDlgItemMessageW(dialog, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -91,6 +102,10 @@ INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     return TRUE;
+  }
+  if (message == WM_DESTROY) {
+    FreePictures(dialog);
+    return FALSE;
   }
   if (message == WM_COMMAND) {
     // Esc and the close box send IDCANCEL; only OK closes these dialogs.

@@ -225,13 +225,14 @@ void OkDialogTests() {
     CHECK_EQ(Command(OkDialogProc, dialog, IDCANCEL), static_cast<INT_PTR>(TRUE));
     SendMessageW(dialog, WM_CLOSE, 0, 0);  // the close box of dialog 175
     CHECK(IsWindowVisible(dialog));
+    HBITMAP bitmap = nullptr;
     if (id != IDD_CARD_POINTS) {
       // The picture shows the card back at its own 60 x 90 size.
       HWND picture = nullptr;
       for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) picture = child;
       }
-      HBITMAP bitmap = picture ? reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) : nullptr;
+      bitmap = picture ? reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) : nullptr;
       BITMAP info{};
       if (CHECK(bitmap != nullptr) && GetObjectW(bitmap, sizeof info, &info) != 0) {
         CHECK_EQ(static_cast<int>(info.bmWidth), 60);
@@ -242,6 +243,8 @@ void OkDialogTests() {
     Command(OkDialogProc, dialog, IDOK);
     CHECK(!IsWindowVisible(dialog));
     DestroyWindow(dialog);
+    // The picture is loaded anew at every opening: it must go with the dialog.
+    if (bitmap != nullptr) CHECK_EQ(static_cast<long long>(GetObjectType(bitmap)), 0LL);
   }
   const Row modal[] = {{IDD_WIN, ShowMatchWon, "النتيجة النهائيه"}, {IDD_LOSE, ShowMatchLost, "مهـــزوم"}};
   for (const Row& row : modal) {

@@ -16,36 +16,14 @@
 #include <string>
 
 #include "check.h"
+#include "zot_window.h"
 
 namespace {
 
-HWND MainWindow() { return FindWindowW(L"ZotClass", nullptr); }
-
-HWND OpenDialog(DWORD waitMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    HWND main = MainWindow();
-    for (HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); dialog != nullptr;
-         dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
-      if (IsWindowVisible(dialog) && (main == nullptr || GetWindow(dialog, GW_OWNER) == main)) return dialog;
-    }
-    if (GetTickCount() - start >= waitMs) return nullptr;
-    Sleep(50);
-  }
-}
-
-std::string Text(HWND window) {
-  wchar_t text[256] = {};
-  DWORD_PTR length = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &length);
-  return check::Utf8(text);
-}
-
-std::string ClassName(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return check::Utf8(name);
-}
+using zot_window::ClassName;
+using zot_window::MainWindow;
+using zot_window::OpenDialog;
+using zot_window::Text;
 
 int ShowWindowInfo() {
   HWND window = MainWindow();
