@@ -10,6 +10,13 @@ bool TurnPacingDue(std::uint32_t now) {
   return gameTable.computerTurnPending && static_cast<std::uint32_t>(now - gameTable.lastTurnTick) > kTurnIntervalMs;
 }
 
+std::int32_t TurnPacingWaitMs(std::uint32_t now) {
+  if (!gameTable.computerTurnPending) return -1;
+  // The test passes once more than the interval has gone: at interval + 1.
+  const std::uint32_t elapsed = now - gameTable.lastTurnTick;
+  return elapsed > kTurnIntervalMs ? 0 : static_cast<std::int32_t>(kTurnIntervalMs + 1 - elapsed);
+}
+
 void OnTurnTimer() {
   GameTable& t = gameTable;
   t.lastTurnTick = CurrentTick();  // the next interval counts from this tick

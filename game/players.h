@@ -17,6 +17,9 @@ constexpr int kDrawPileLeft = 230;
 // interval since lastTurnTick, unsigned 32-bit difference).
 bool TurnPacingDue(std::uint32_t now);
 void OnTurnTimer();
+// Milliseconds from `now` until TurnPacingDue can pass (0: now), or -1 while the
+// pacing is disarmed: how long a shell may sleep before it must test again.
+std::int32_t TurnPacingWaitMs(std::uint32_t now);
 void ComputerTurn(int seat);
 
 // One left-button press at client coordinates (x, y).

@@ -32,13 +32,6 @@ EM_JS(double, zot_calendar_seconds, (), { return Math.floor(Date.now() / 1000); 
 
 std::int64_t CalendarSeconds() { return static_cast<std::int64_t>(zot_calendar_seconds()); }
 
-std::int32_t PacingWaitMs(std::uint32_t now) {
-  if (gameTable.computerTurnPending == 0) return -1;
-  // TurnPacingDue passes once more than the interval has gone: at interval + 1.
-  const std::uint32_t elapsed = now - gameTable.lastTurnTick;
-  return elapsed > kTurnIntervalMs ? 0 : static_cast<std::int32_t>(kTurnIntervalMs + 1 - elapsed);
-}
-
 void CloseTable() {
   closed = true;
   DisarmTurnPacing();
@@ -83,7 +76,7 @@ EMSCRIPTEN_KEEPALIVE void zot_turn_timer() {
   if (!closed && TurnPacingDue(CurrentTick())) OnTurnTimer();
 }
 
-EMSCRIPTEN_KEEPALIVE int zot_pacing_wait() { return closed ? -1 : PacingWaitMs(CurrentTick()); }
+EMSCRIPTEN_KEEPALIVE int zot_pacing_wait() { return closed ? -1 : TurnPacingWaitMs(CurrentTick()); }
 
 }  // extern "C"
 

@@ -19,6 +19,3 @@ void ShowDialogPicture();
 
 // The end of the page's program: no more moves, drawing or presses.
 void CloseTable();
-
-// Milliseconds until the pacing test can pass at tick `now`; -1 while disarmed.
-std::int32_t PacingWaitMs(std::uint32_t now);
