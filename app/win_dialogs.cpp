@@ -3,7 +3,6 @@
 #include "app/win_shell.h"
 
 #include <cstdio>
-#include <string>
 
 #include "game/shell.h"
 #include "game/table.h"
@@ -147,46 +146,3 @@ bool AskPlayDrawnCard(WindowHandle owner) {
   ShowDialog(static_cast<HWND>(owner), IDD_PLAY_DRAWN_CARD, YesNoDialogProc);
   return confirmResult != 0;
 }
-
-namespace {
-
-// The how-to-play text from the module, UTF-8 to UTF-16, with the line breaks
-// the edit control needs. Empty when the resource is missing.
-std::wstring HelpText() {
-  HRSRC found = FindResourceW(appInstance, MAKEINTRESOURCEW(IDR_HELP_TEXT), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  HGLOBAL loaded = found != nullptr ? LoadResource(appInstance, found) : nullptr;
-  const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-  if (bytes == nullptr) return {};
-  const int size = static_cast<int>(SizeofResource(appInstance, found));
-  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), length);
-  std::wstring lines;
-  lines.reserve(text.size() + text.size() / 16);
-  for (wchar_t c : text) {
-    if (c == L'\n') lines += L'\r';
-    if (c != L'\r') lines += c;
-  }
-  return lines;
-}
-
-}  // namespace
-
-INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    SetDlgItemTextW(dialog, IDC_HELP_TEXT, HelpText().c_str());
-    // Focus on the text for scrolling with the keys, without selecting it all.
-    HWND text = GetDlgItem(dialog, IDC_HELP_TEXT);
-    SetFocus(text);
-    SendMessageW(text, EM_SETSEL, 0, 0);
-    return FALSE;
-  }
-  if (message == WM_COMMAND) {
-    // OK, Esc and the close box all close the help.
-    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-void ShowHelp(HWND owner) { ShowDialog(owner, IDD_HELP, HelpDialogProc); }

@@ -139,7 +139,7 @@ probe command 40022
 help=$(probe dialog 10000)
 echo "$help" >"$OUT/help.txt"
 expect_eq "help title" "$(sed -n 's/^title=//p' <<<"$help")" "كيف تلعب الزوت"
-grep -q "^control id=1019 class=Edit text=كيف تلعب الزوت" <<<"$help" && pass || fail "help: no Arabic text"
+grep -q "^control id=1019 class=ZotHelpText text=كيف تلعب الزوت" <<<"$help" && pass || fail "help: no Arabic text"
 grep -q "?????" <<<"$help" && fail "help: question marks for Arabic" || pass
 probe esc
 sleep 0.5

@@ -1,0 +1,210 @@
+// The program's own how to play: a dialog with the Arabic text from the module,
+// drawn right to left by the text view below and scrolled by bar, wheel and keys.
+// The system's edit control would wrap the text as left-to-right lines on some
+// systems, so punctuation, quotes and the key names of mixed lines went astray.
+#include "app/win_shell.h"
+
+#include <string>
+
+#include "resources/resource.h"
+
+namespace {
+
+constexpr wchar_t kTextViewClass[] = L"ZotHelpText";
+
+// The one help dialog's view: where it is scrolled to and how tall its text is.
+struct TextView {
+  int scroll;
+  int contentHeight;
+  int lineHeight;
+};
+TextView view{};
+
+// The how-to-play text from the module, UTF-8 to UTF-16. Empty when the
+// resource is missing.
+std::wstring HelpText() {
+  HRSRC found = FindResourceW(appInstance, MAKEINTRESOURCEW(IDR_HELP_TEXT), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  HGLOBAL loaded = found != nullptr ? LoadResource(appInstance, found) : nullptr;
+  const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+  if (bytes == nullptr) return {};
+  const int size = static_cast<int>(SizeofResource(appInstance, found));
+  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), length);
+  return text;
+}
+
+constexpr UINT kTextFormat = DT_RTLREADING | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+
+// Lines end at the right edge as the reader sees it: in a mirrored view (the
+// dialog lays out right to left) that is the device context's left.
+UINT Alignment(HDC dc) { return (GetLayout(dc) & LAYOUT_RTL) != 0 ? DT_LEFT : DT_RIGHT; }
+
+// The text's area: the client less a margin of half a line on each side.
+RECT TextArea(HWND window) {
+  RECT area{};
+  GetClientRect(window, &area);
+  const int margin = view.lineHeight / 2;
+  InflateRect(&area, -margin, -margin);
+  return area;
+}
+
+HFONT DialogFont(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)); }
+
+// Measures the text at the view's width and sets the scroll bar to match.
+void Layout(HWND window) {
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, DialogFont(window));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  view.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+  RECT area = TextArea(window);
+  const int width = area.right - area.left;
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  RECT measured{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), length, &measured, kTextFormat | DT_CALCRECT);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  view.contentHeight = measured.bottom + view.lineHeight;  // and the two margins
+
+  RECT client{};
+  GetClientRect(window, &client);
+  SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE | SIF_POS, 0, view.contentHeight - 1,
+                 static_cast<UINT>(client.bottom), 0, 0};
+  const int last = view.contentHeight > client.bottom ? view.contentHeight - client.bottom : 0;
+  view.scroll = view.scroll > last ? last : view.scroll;
+  bar.nPos = view.scroll;
+  SetScrollInfo(window, SB_VERT, &bar, TRUE);
+}
+
+void ScrollTo(HWND window, int position) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const int last = view.contentHeight > client.bottom ? view.contentHeight - client.bottom : 0;
+  position = position < 0 ? 0 : (position > last ? last : position);
+  if (position == view.scroll) return;
+  view.scroll = position;
+  SetScrollPos(window, SB_VERT, position, TRUE);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void OnTextPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client{};
+  GetClientRect(window, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+  HGDIOBJ previous = SelectObject(dc, DialogFont(window));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  RECT area = TextArea(window);
+  OffsetRect(&area, 0, -view.scroll);
+  area.bottom = area.top + view.contentHeight;
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  DrawTextW(dc, text.c_str(), length, &area, kTextFormat | Alignment(dc));
+  SelectObject(dc, previous);
+  EndPaint(window, &paint);
+}
+
+// The scroll bar's own requests, the wheel and the keys, each in lines or pages.
+void OnTextScroll(HWND window, int request) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const int page = client.bottom - view.lineHeight;
+  switch (request) {
+    case SB_LINEUP: ScrollTo(window, view.scroll - view.lineHeight); break;
+    case SB_LINEDOWN: ScrollTo(window, view.scroll + view.lineHeight); break;
+    case SB_PAGEUP: ScrollTo(window, view.scroll - page); break;
+    case SB_PAGEDOWN: ScrollTo(window, view.scroll + page); break;
+    case SB_TOP: ScrollTo(window, 0); break;
+    case SB_BOTTOM: ScrollTo(window, view.contentHeight); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO bar{sizeof bar, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+      GetScrollInfo(window, SB_VERT, &bar);
+      ScrollTo(window, bar.nTrackPos);
+      break;
+    }
+    default: break;
+  }
+}
+
+int KeyScrollRequest(WPARAM key) {
+  switch (key) {
+    case VK_UP: return SB_LINEUP;
+    case VK_DOWN: return SB_LINEDOWN;
+    case VK_PRIOR: return SB_PAGEUP;
+    case VK_NEXT: return SB_PAGEDOWN;
+    case VK_HOME: return SB_TOP;
+    case VK_END: return SB_BOTTOM;
+    default: return -1;
+  }
+}
+
+LRESULT CALLBACK TextViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      view.scroll = 0;
+      Layout(window);
+      InvalidateRect(window, nullptr, TRUE);
+      return result;
+    }
+    case WM_SIZE:
+      Layout(window);
+      return 0;
+    case WM_PAINT:
+      OnTextPaint(window);
+      return 0;
+    case WM_VSCROLL:
+      OnTextScroll(window, LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      ScrollTo(window, view.scroll - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * view.lineHeight / WHEEL_DELTA);
+      return 0;
+    case WM_KEYDOWN:
+      if (KeyScrollRequest(wParam) >= 0) OnTextScroll(window, KeyScrollRequest(wParam));
+      return 0;
+    case WM_GETDLGCODE:
+      // The arrows scroll the text; Enter, Esc and Tab stay the dialog's.
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+bool RegisterTextView() {
+  WNDCLASSW textClass{};
+  textClass.lpfnWndProc = TextViewProc;
+  textClass.hInstance = appInstance;
+  textClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  textClass.lpszClassName = kTextViewClass;
+  return RegisterClassW(&textClass) != 0;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    SetDlgItemTextW(dialog, IDC_HELP_TEXT, HelpText().c_str());
+    return TRUE;  // the focus goes to the text, so the keys scroll it at once
+  }
+  if (message == WM_COMMAND) {
+    // OK, Esc and the close box all close the help.
+    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void ShowHelp(HWND owner) {
+  static const bool registered = RegisterTextView();
+  if (registered) DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpDialogProc, 0);
+}
