@@ -49,6 +49,21 @@ RECT TextArea(HWND window) {
   return area;
 }
 
+// The view keeps its text as its window text, so WM_GETTEXT reads it too.
+std::wstring ViewText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
+// The furthest the view scrolls: its text's foot at the client's foot.
+int LastScroll(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return view.contentHeight > client.bottom ? view.contentHeight - client.bottom : 0;
+}
+
 HFONT DialogFont(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)); }
 
 // Measures the text at the view's width and sets the scroll bar to match.
@@ -60,11 +75,9 @@ void Layout(HWND window) {
   view.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   RECT area = TextArea(window);
   const int width = area.right - area.left;
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
+  const std::wstring text = ViewText(window);
   RECT measured{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), length, &measured, kTextFormat | DT_CALCRECT);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, kTextFormat | DT_CALCRECT);
   SelectObject(dc, previous);
   ReleaseDC(window, dc);
   view.contentHeight = measured.bottom + view.lineHeight;  // and the two margins
@@ -73,16 +86,14 @@ void Layout(HWND window) {
   GetClientRect(window, &client);
   SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE | SIF_POS, 0, view.contentHeight - 1,
                  static_cast<UINT>(client.bottom), 0, 0};
-  const int last = view.contentHeight > client.bottom ? view.contentHeight - client.bottom : 0;
+  const int last = LastScroll(window);
   view.scroll = view.scroll > last ? last : view.scroll;
   bar.nPos = view.scroll;
   SetScrollInfo(window, SB_VERT, &bar, TRUE);
 }
 
 void ScrollTo(HWND window, int position) {
-  RECT client{};
-  GetClientRect(window, &client);
-  const int last = view.contentHeight > client.bottom ? view.contentHeight - client.bottom : 0;
+  const int last = LastScroll(window);
   position = position < 0 ? 0 : (position > last ? last : position);
   if (position == view.scroll) return;
   view.scroll = position;
@@ -102,10 +113,8 @@ void OnTextPaint(HWND window) {
   RECT area = TextArea(window);
   OffsetRect(&area, 0, -view.scroll);
   area.bottom = area.top + view.contentHeight;
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  DrawTextW(dc, text.c_str(), length, &area, kTextFormat | Alignment(dc));
+  const std::wstring text = ViewText(window);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | Alignment(dc));
   SelectObject(dc, previous);
   EndPaint(window, &paint);
 }
