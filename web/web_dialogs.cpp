@@ -9,9 +9,9 @@
 
 #include "game/shell.h"
 #include "game/table.h"
+#include "gfx/pixels.h"
 #include "gfx/sprite.h"
 #include "resources/resource.h"
-#include "web/web_gfx.h"
 #include "web/web_shell.h"
 
 namespace {

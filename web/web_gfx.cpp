@@ -1,15 +1,12 @@
 // The browser side of the drawing: the frame in plain memory, presented into
 // the page's 600 x 400 canvas; the bitmaps come from the files embedded in the
 // module (gfx/native/bitmap_files.cpp reads them).
-#include "web/web_gfx.h"
-
 #include <emscripten/emscripten.h>
 
 #include <new>
 
 #include "gfx/framebuffer.h"
-#include "gfx/sprite.h"
-#include "tools/render/png_writer.h"
+#include "gfx/pixels.h"
 
 namespace {
 
@@ -21,23 +18,6 @@ EM_JS(void, zot_put_frame, (const void* rgba, int width, int height), {
 });
 
 }  // namespace
-
-std::uint32_t PixelRgba(std::uint16_t pixel) {
-  std::uint8_t rgb[3];
-  Expand555(pixel, rgb);
-  // Little-endian memory: R, G, B, A.
-  return rgb[0] | (rgb[1] << 8) | (rgb[2] << 16) | 0xFF000000u;
-}
-
-std::vector<std::uint32_t> SpriteRgba(const Sprite* sprite) {
-  std::vector<std::uint32_t> rgba;
-  if (sprite == nullptr || sprite->pixels == nullptr) return rgba;
-  rgba.reserve(static_cast<std::size_t>(sprite->width) * sprite->height);
-  for (int y = 0; y < sprite->height; ++y) {
-    for (int x = 0; x < sprite->width; ++x) rgba.push_back(PixelRgba(sprite->pixels[sprite->rowOffsets[y] + x]));
-  }
-  return rgba;
-}
 
 bool PlatformCreateFrame(FrameBuffer& frame) {
   const std::size_t count = static_cast<std::size_t>(frame.width) * frame.height;
@@ -59,10 +39,6 @@ void PlatformDestroyFrame(FrameBuffer& frame) {
 
 void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle) {
   if (canvasPixels == nullptr) return;
-  std::uint32_t* out = canvasPixels;
-  for (int y = 0; y < frame.height; ++y) {
-    const std::uint16_t* row = frame.pixels + frame.rowOffsets[y];
-    for (int x = 0; x < frame.width; ++x) *out++ = PixelRgba(row[x]);
-  }
+  FrameRgba(frame, canvasPixels);
   zot_put_frame(canvasPixels, frame.width, frame.height);
 }

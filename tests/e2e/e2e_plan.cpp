@@ -27,6 +27,7 @@
 #include "game/match.h"
 #include "game/players.h"
 #include "gfx/framebuffer.h"
+#include "gfx/pixels.h"
 #include "gfx/scene.h"
 #include "gfx/sprite.h"
 #include "resources/resource.h"
@@ -173,13 +174,7 @@ bool Picture(const MatchSettings& settings, long moves, const char* path) {
   LoadSprites();
   if (frameBuffer == nullptr) return false;
   DrawTable();
-  const FrameBuffer& frame = *frameBuffer;
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(frame.width) * frame.height * 3);
-  std::uint8_t* pixel = rgb.data();
-  for (int y = 0; y < frame.height; ++y) {
-    for (int x = 0; x < frame.width; ++x, pixel += 3) Expand555(frame.pixels[frame.rowOffsets[y] + x], pixel);
-  }
-  return WritePng(path, frame.width, frame.height, rgb);
+  return WritePng(path, frameBuffer->width, frameBuffer->height, FrameRgb(*frameBuffer));
 }
 
 const char* picturePath = nullptr;

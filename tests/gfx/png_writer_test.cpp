@@ -20,18 +20,6 @@ TEST(PngWriter, ChecksumsMatchTheirKnownValues) {
   EXPECT_EQ(Adler32(nullptr, 0), 1u);
 }
 
-TEST(PngWriter, ChannelsExpandAsTheScreenShowsThem) {
-  EXPECT_EQ(ExpandChannel(0), 0);
-  EXPECT_EQ(ExpandChannel(1), 8);
-  EXPECT_EQ(ExpandChannel(16), 132);
-  EXPECT_EQ(ExpandChannel(31), 255);
-  std::uint8_t rgb[3];
-  Expand555(0x7C00 | (16 << 5) | 3, rgb);
-  EXPECT_EQ(rgb[0], 255);
-  EXPECT_EQ(rgb[1], 132);
-  EXPECT_EQ(rgb[2], 24);
-}
-
 TEST(PngWriter, LargeImagesSplitIntoStoredBlocksThatHoldEveryScanline) {
   const int width = 200, height = 120;  // 72120 bytes of scanlines: two stored blocks
   std::vector<std::uint8_t> rgb(width * height * 3);

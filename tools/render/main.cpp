@@ -10,6 +10,7 @@
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/native/native_platform.h"
+#include "gfx/pixels.h"
 #include "gfx/scene.h"
 #include "gfx/sprite.h"
 #include "tools/render/png_writer.h"
@@ -119,16 +120,6 @@ int CountMissingSprites() {
     }
   }
   return missing;
-}
-
-std::vector<std::uint8_t> FrameAsRgb() {
-  const FrameBuffer& frame = *frameBuffer;
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(frame.width) * frame.height * 3);
-  std::uint8_t* out = rgb.data();
-  for (int y = 0; y < frame.height; ++y) {
-    for (int x = 0; x < frame.width; ++x, out += 3) Expand555(frame.pixels[frame.rowOffsets[y] + x], out);
-  }
-  return rgb;
 }
 
 // Runs the simulator's match to the requested move; false when it could not start.
@@ -243,7 +234,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     RenderTable(mainWindow);
-    written = WritePng(options.output, frameBuffer->width, frameBuffer->height, FrameAsRgb());
+    written = WritePng(options.output, frameBuffer->width, frameBuffer->height, FrameRgb(*frameBuffer));
     DestroyFrameBuffer();
   }
   FreeSprites();

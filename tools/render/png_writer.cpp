@@ -49,17 +49,6 @@ std::uint32_t Adler32(const std::uint8_t* data, std::size_t length, std::uint32_
   return (b << 16) | a;
 }
 
-std::uint8_t ExpandChannel(unsigned c) {
-  c &= 31;
-  return static_cast<std::uint8_t>((c << 3) | (c >> 2));
-}
-
-void Expand555(std::uint16_t pixel, std::uint8_t* rgb) {
-  rgb[0] = ExpandChannel(pixel >> 10);
-  rgb[1] = ExpandChannel(pixel >> 5);
-  rgb[2] = ExpandChannel(pixel);
-}
-
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint8_t>& rgb) {
   // Scanlines with filter byte 0 (none).
   const std::size_t stride = static_cast<std::size_t>(width) * 3;

@@ -9,11 +9,6 @@
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t length, std::uint32_t crc = 0);
 std::uint32_t Adler32(const std::uint8_t* data, std::size_t length, std::uint32_t adler = 1);
 
-// One 5-bit channel to 8 bits as (c << 3) | (c >> 2): 0 -> 0, 16 -> 132, 31 -> 255.
-std::uint8_t ExpandChannel(unsigned c);
-// A 5-5-5 pixel to red, green, blue.
-void Expand555(std::uint16_t pixel, std::uint8_t* rgb);
-
 // rgb holds width * height * 3 bytes, top row first.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint8_t>& rgb);
 bool WritePng(const char* path, int width, int height, const std::vector<std::uint8_t>& rgb);
