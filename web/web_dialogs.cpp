@@ -65,7 +65,7 @@ void ShowMatchWon(WindowHandle) { Show(IDD_WIN); }
 void ShowMatchLost(WindowHandle) { Show(IDD_LOSE); }
 void ShowAbout() { Show(IDD_ABOUT); }
 void ShowCardPoints() { Show(IDD_CARD_POINTS); }
-void ShowManual() { Show(IDM_MANUAL); }
+void ShowManual() { Show(IDD_HELP); }
 
 bool AskPlayDrawnCard(WindowHandle) { return Show(IDD_PLAY_DRAWN_CARD) == 1; }
 

@@ -85,7 +85,6 @@ int main() {
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
   StartUpTable();
-  ShowMenuMarks();
   ShowDialogPicture();
   RenderTable(mainWindow);
   return 0;

@@ -9,22 +9,16 @@
 
 namespace {
 
-constexpr int kSettingItems[] = {IDM_SOUND_ON,       IDM_SOUND_OFF,           IDM_TWO_PLAYERS,
-                                 IDM_THREE_PLAYERS,  IDM_FOUR_PLAYERS,        IDM_STANDARD_RULES,
-                                 IDM_DRAW_UNTIL_PLAYABLE, IDM_ONE_DEAL,       IDM_PLAY_TO_500};
-
-EM_JS(void, zot_set_mark, (int commandId, int checked), { Zot.setMark(commandId, checked != 0); });
 EM_JS(void, zot_close_page, (), { Zot.closePage(); });
 
 }  // namespace
 
-void ShowMenuMarks() {
-  for (int id : kSettingItems) zot_set_mark(id, SettingCommandChecked(id) ? 1 : 0);
-}
+// The page asks after each call for the marks of the menu's settings items.
+extern "C" EMSCRIPTEN_KEEPALIVE int zot_setting_mark(int commandId) { return SettingCommandChecked(commandId) ? 1 : 0; }
 
 void OnCommand(int commandId) {
-  // A setting is assigned first, then its marks change, then the match restarts.
-  if (ApplySettingCommand(commandId)) ShowMenuMarks();
+  // A setting is assigned first; the page shows its marks when the call returns.
+  ApplySettingCommand(commandId);
   switch (commandId) {
     case IDM_ABOUT: ShowAbout(); break;
     case IDM_CARD_POINTS: ShowCardPoints(); break;

@@ -7,8 +7,6 @@
 
 // Menu commands (web_menu.cpp): what the Windows menu does, the same ids.
 void OnCommand(int commandId);
-// Pushes the check marks of every settings item to the page's menu.
-void ShowMenuMarks();
 
 // Dialogs the menu opens (web_dialogs.cpp); the game's five are in game/shell.h.
 void ShowAbout();

@@ -23,6 +23,7 @@ var Zot = (function () {
     const types = args.map((arg) => typeof arg === 'string' ? 'string' : 'number');
     Promise.resolve(Module.ccall(name, null, types, args, { async: true })).finally(() => {
       busy = false;
+      showMarks();
       schedulePacing();
     });
   }
@@ -109,9 +110,13 @@ var Zot = (function () {
     });
   }
 
-  function setMark(commandId, checked) {
-    const item = menubar.querySelector('li[data-command="' + commandId + '"]');
-    if (item) item.setAttribute('aria-checked', checked ? 'true' : 'false');
+  // The marks of the settings items, as the module's settings have them.
+  function showMarks() {
+    if (closed) return;
+    for (const item of menubar.querySelectorAll('li[role="menuitemradio"]')) {
+      const checked = Module.ccall('zot_setting_mark', 'number', ['number'], [Number(item.dataset.command)]) === 1;
+      item.setAttribute('aria-checked', checked ? 'true' : 'false');
+    }
   }
 
   // --- dialogs -------------------------------------------------------------
@@ -250,8 +255,8 @@ var Zot = (function () {
 
   start();
   return {
-    putFrame, setMark, dialog, setPicture, playSamples, closePage,
-    started: () => { ready = true; schedulePacing(); },
+    putFrame, dialog, setPicture, playSamples, closePage,
+    started: () => { ready = true; showMarks(); schedulePacing(); },
   };
 })();
 

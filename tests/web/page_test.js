@@ -12,6 +12,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
+const rcWords = require('../../web/rc_words.js');
 
 const [pageFile, planTool, renderTool, resources, outDir] = process.argv.slice(2);
 fs.mkdirSync(outDir, { recursive: true });
@@ -204,13 +205,11 @@ async function playMatch(page, name, settings, menu) {
   check(`${name}: the pacing ran on timers`, s.timeouts > 0);
 }
 
-const kMenus = [
-  ['ملف', [[40011, 'لعبة جديده'], [40012, 'أنهاء اللعبة']]],
-  ['أعدادات', [[40013, 'صوت'], [40014, 'بدون صوت'], [0, ''], [40015, 'للاعبين'], [40016, '3لاعبين'],
-    [40017, '4لاعبين'], [0, ''], [40023, 'القواعد العاديه'], [40024, 'أعد التعادل'], [0, ''],
-    [40018, 'لعب يدوي'], [40019, 'نقاط اللعب']]],
-  ['تعليمات', [[40008, 'نبذه'], [40009, 'نتائج الزوت'], [40022, 'الدليل']]],
-];
+// The menu and the dialogs' words as the resource script has them for the page.
+const words = rcWords.read(path.join(resources, 'zot.rc'), path.join(resources, 'resource.h'), { page: true });
+const kMenus = words.menu.map((popup) => [popup.text.replace('&', ''),
+  popup.items.map((item) => item.separator ? [0, ''] : [item.id, item.text])]);
+const kStartMarks = words.menu.flatMap((popup) => popup.items.filter((item) => item.checked).map((item) => item.id));
 
 // Each settings command and the marks after it, in the order chosen.
 const kSettings = [
@@ -223,14 +222,30 @@ const kSettings = [
 const kInfoDialogs = [
   [40008, 173, 'نبذه عن الزوت', 'لعبة الزوت الأصداره1.4', false],
   [40009, 175, 'نقاط الكروت', 'Wild Draw Four', false],
-  [40022, 40022, 'كيف تلعب الزوت', null, true],
+  [40022, 181, 'كيف تلعب الزوت', null, true],
 ];
+
+// A press on the table that no overlay can catch: the module must drop it itself.
+function pressUnderDialog() {
+  const table = document.getElementById('table'), box = table.getBoundingClientRect();
+  table.dispatchEvent(new PointerEvent('pointerdown', { button: 0, bubbles: true, pointerType: 'mouse',
+    clientX: box.x + box.width / 2, clientY: box.y + box.height / 2 }));
+}
 
 async function menuAndDialogs(page, seed) {
   const menus = await page.$$eval('.menu', (all) => all.map((m) => [m.querySelector('.menu-title').textContent,
     Array.from(m.querySelectorAll('li')).map((li) => [Number(li.dataset.command || 0), li.textContent])]));
   checkEq('menu: titles, items and order', menus, kMenus);
-  checkEq('menu: marks at start', await marks(page), [40013, 40017, 40023, 40018]);
+  checkEq('menu: marks at start', await marks(page), kStartMarks);
+  // Every dialog holds the words the resource script gives it, and nothing else.
+  for (const [id, dialog] of Object.entries(words.dialogs)) {
+    const want = dialog.controls.filter((c) => c.text !== '' && c.kind !== 'picture' && c.kind !== 'custom')
+      .map((c) => c.text.trim()).sort();
+    const got = await page.$eval(`#dialog-${id}`, (d) => [d.querySelector('.caption').firstChild.textContent,
+      Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label, button[data-answer]:not(.close-box)'))
+        .map((e) => e.textContent.trim()).sort()]);
+    checkEq(`dialog ${id}: the resource script's words`, got, [dialog.caption, want]);
+  }
   const [lang, dir, fileBox, helpBox] = await page.evaluate(() => [document.documentElement.lang,
     getComputedStyle(document.getElementById('menubar')).direction,
     document.querySelectorAll('.menu-title')[0].getBoundingClientRect().x,
@@ -239,7 +254,31 @@ async function menuAndDialogs(page, seed) {
 
   // Sound off: a refused press is silent; sound on again: it sounds.
   await chooseMenu(page, 40014);
-  await press(page, 300, 200);
+  const help = fs.readFileSync(path.join(resources, 'help_ar.txt'), 'utf8').trim();
+  for (const [command, id, caption, text, escCloses] of kInfoDialogs) {
+    await chooseMenu(page, command);
+    await waitDialog(page, id);
+    const got = await dialogTexts(page, id);
+    check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
+          got.buttons.includes('موافق') && (text === null || got.texts.includes(text)), JSON.stringify(got));
+    // Modal: the table and the menu do nothing while the dialog is open, not
+    // even a press on the idle table, which starts a match once it is closed.
+    const before = await canvasRgb(page);
+    await page.evaluate(pressUnderDialog);
+    await page.evaluate(() => document.querySelector('li[data-command="40011"]').click());
+    await page.waitForTimeout(1200);
+    checkEq(`dialog ${id}: table untouched while open`, differing(await canvasRgb(page), before), 0);
+    if (escCloses) {
+      checkEq(`dialog ${id}: help text`, await page.$eval(`#dialog-${id} .help-text`, (e) => e.textContent.trim()), help);
+      await page.keyboard.press('Escape');
+      await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
+    } else {
+      await escapeThenOk(page, id, `dialog ${id}`);
+    }
+  }
+
+  // The press the dialogs held back deals the match once none is open.
+  await page.evaluate(pressUnderDialog);
   const dealt = render('menu_deal', ['render', '--seed', String(seed), '--players', '4', '--moves', '0']);
   await expectTable(page, 'a press deals the model\'s table', dealt, 2000);
   // An arrow key shows the selection round the first card; a press hides it.
@@ -265,31 +304,6 @@ async function menuAndDialogs(page, seed) {
   for (const [id, want] of kSettings) {
     await chooseMenu(page, id);
     checkEq(`menu ${id}: marks`, await marks(page), want);
-  }
-
-  const help = fs.readFileSync(path.join(resources, 'help_ar.txt'), 'utf8').trim();
-  for (const [command, id, caption, text, escCloses] of kInfoDialogs) {
-    await chooseMenu(page, command);
-    await waitDialog(page, id);
-    const got = await dialogTexts(page, id);
-    check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
-          got.buttons.includes('موافق') && (text === null || got.texts.includes(text)), JSON.stringify(got));
-    // Modal: the table and the menu do nothing while the dialog is open.
-    const before = await canvasRgb(page);
-    await page.evaluate(() => {
-      const table = document.getElementById('table'), box = table.getBoundingClientRect();
-      table.dispatchEvent(new PointerEvent('pointerdown', { button: 0, clientX: box.x + 300, clientY: box.y + 200, bubbles: true }));
-      document.querySelector('li[data-command="40011"]').click();
-    });
-    await page.waitForTimeout(1200);
-    checkEq(`dialog ${id}: table untouched while open`, differing(await canvasRgb(page), before), 0);
-    if (escCloses) {
-      checkEq(`dialog ${id}: help text`, await page.$eval(`#dialog-${id} .help-text`, (e) => e.textContent.trim()), help);
-      await page.keyboard.press('Escape');
-      await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
-    } else {
-      await escapeThenOk(page, id, `dialog ${id}`);
-    }
   }
 
   // Exit: the table goes and nothing runs on.
