@@ -70,9 +70,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (OnKeyDown(wParam, lParam)) return 0;
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_LBUTTONDOWN:
-      HideHandSelection();
       // Client coordinates, each a signed 16-bit value.
-      OnTableClick(TableX(static_cast<short>(LOWORD(lParam))), TableY(static_cast<short>(HIWORD(lParam))));
+      OnTablePress(TableX(static_cast<short>(LOWORD(lParam))), TableY(static_cast<short>(HIWORD(lParam))));
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));

@@ -35,20 +35,17 @@ void OnTableKey(TableKey key) {
   const GameTable& t = gameTable;
   if (!t.dealActive) {
     // On the idle table Enter and Space start a match, as a press anywhere does.
-    if (key == TableKey::kPlay) OnTableClick(kDrawPileLeft + 1, kPileTop + 1);
+    if (key == TableKey::kPlay) PressDrawPile();
     return;
   }
   const int count = PileCount(t.hands[kHumanSeat]);
   if (key == TableKey::kDraw) {
-    OnTableClick(kDrawPileLeft + 1, kPileTop + 1);
+    PressDrawPile();
     return;
   }
   if (key == TableKey::kPlay && handSelection.visible && count > 0) {
-    // Just inside the card's left edge: the part that the next card leaves
-    // uncovered, even where the card lies outside the window.
-    const int index = Clamp(handSelection.index, count);
-    handSelection.index = index;
-    OnTableClick(HandCardLeft(count, index) + 1, kHandTop + 1);
+    handSelection.index = Clamp(handSelection.index, count);
+    PressHandCard(handSelection.index);
     return;
   }
   // Any other key, and the first Enter while nothing shows yet, only moves or
@@ -56,6 +53,21 @@ void OnTableKey(TableKey key) {
   if (count > 0) Select(key, count);
   RenderTable(mainWindow);
 }
+
+void OnTablePress(int x, int y) {
+  HideHandSelection();
+  OnTableClick(x, y);
+}
+
+void PressHandCard(int index) {
+  const int count = PileCount(gameTable.hands[kHumanSeat]);
+  if (index < 0 || index >= count) return;
+  // Just inside the card's left edge: the part that the next card leaves
+  // uncovered, even where the card lies outside the window.
+  OnTableClick(HandCardLeft(count, index) + 1, kHandTop + 1);
+}
+
+void PressDrawPile() { OnTableClick(kDrawPileLeft + 1, kPileTop + 1); }
 
 void HideHandSelection() { handSelection.visible = false; }
 

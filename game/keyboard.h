@@ -23,6 +23,13 @@ struct HandSelection {
 extern HandSelection handSelection;
 
 void OnTableKey(TableKey key);
+// A mouse or touch press at (x, y) on the table: the selection goes, then the
+// press acts (OnTableClick). Every shell hands its presses here.
+void OnTablePress(int x, int y);
+// A press on card `index` of the human's hand or on the draw pile, made for a
+// key or a button: the very legality, cues and dialogs of a press there.
+void PressHandCard(int index);
+void PressDrawPile();
 void HideHandSelection();
 // The index of the selected card while the selection shows and a deal is on,
 // else -1.

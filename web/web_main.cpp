@@ -43,9 +43,7 @@ void CloseTable() {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void zot_press(int x, int y) {
-  if (closed) return;
-  HideHandSelection();
-  OnTableClick(x, y);
+  if (!closed) OnTablePress(x, y);
 }
 
 // The table's keys by their place on the keyboard (KeyboardEvent.code), as the

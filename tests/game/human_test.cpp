@@ -213,8 +213,9 @@ TEST(OnTableKey, SelectionMovesAndKeysPlayAsPresses) {
   OnTableKey(TableKey::kPlay);
   EXPECT_EQ(PileCount(gameTable.hands[0]), 2);
   EXPECT_EQ(SelectedHandCard(), 1);  // where it was last, within the hand
-  HideHandSelection();
+  OnTablePress(5, 5);  // the felt: refused, and the selection goes with the press
   EXPECT_EQ(SelectedHandCard(), -1);
+  EXPECT_EQ(Events("cues"), (std::vector<std::string>{"IDW_ERROR"}));
 
   // On the idle table Enter starts a match, as a press anywhere does.
   ResetAll(4);
