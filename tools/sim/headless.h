@@ -53,9 +53,9 @@ struct MoveRecord {
   CardCode drawn;         // what it returned, 0 when no card could be had
   bool played;            // a card went onto the discard pile (else the move kept)
   CardCode card;
-  CardColor color;        // colour, direction and turn right after the move
-  int direction;          // (before any following deal opened); colour and direction
-  int turn;               // as the events told them
+  CardColor color;        // colour and direction as the events told them, and the seat
+  int direction;          // to move, right after the move (before any following deal
+  int turn;               // opened)
   SoundCue cue;           // the cue the move played; null when the hand emptied
   bool dealEnded;
   int players;
