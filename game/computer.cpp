@@ -1,4 +1,5 @@
 // The computer seats' fixed rule and the pacing that spaces their moves.
+#include "game/events.h"
 #include "game/match.h"
 #include "game/players.h"
 #include "game/rules.h"
@@ -43,19 +44,23 @@ void ComputerTurn(int seat) {
     PlayCard(seat, chosen, &cue);
   } else {
     const CardCode drawn = DrawCard(seat);
+    TellSeat(TableEventKind::kDrew, seat, drawn);
     if (drawn != kNoCard && IsPlayable(seat, drawn)) {
       PlayCard(seat, PileCount(hand) - 1, &cue);
-    } else if (drawn == kNoCard || !t.drawUntilPlayable) {
+    } else {
+      TellSeat(TableEventKind::kKept, seat);
       // With nothing to draw the seat passes under both rules, or the deal would
       // stand still with this seat retrying for ever.
-      t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(seat));
+      if (drawn == kNoCard || !t.drawUntilPlayable) t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(seat));
     }
   }
 
   const int left = PileCount(hand);
   if (left == 0) {
     EndDeal(seat);
-  } else {
-    PlayCue(left == 1 ? IDW_ZOT : cue);
+    return;
   }
+  if (left == 1) TellSeat(TableEventKind::kOneCard, seat);
+  PlayCue(left == 1 ? IDW_ZOT : cue);
+  if (t.dealActive && t.currentPlayer == kHumanSeat) TellSeat(TableEventKind::kHumanTurn, kHumanSeat);
 }

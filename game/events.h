@@ -45,3 +45,5 @@ using TableObserver = void (*)(const TableEvent& event);
 void SetTableObserver(TableObserver observer);
 // For the rules: hands `event` to the listener, if there is one.
 void TellTable(const TableEvent& event);
+// The same for an event that names a seat and at most a card; the other fields zero.
+void TellSeat(TableEventKind kind, int seat, CardCode card = kNoCard);

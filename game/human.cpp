@@ -1,4 +1,5 @@
 // The human's presses on the table: play a card of the hand or draw.
+#include "game/events.h"
 #include "game/match.h"
 #include "game/players.h"
 #include "game/rules.h"
@@ -57,14 +58,17 @@ void OnTableClick(int x, int y) {
   if (!accepted && OnDrawPile(x, y)) {
     accepted = true;
     const CardCode drawn = DrawCard(kHumanSeat);
+    TellSeat(TableEventKind::kDrew, kHumanSeat, drawn);
     RenderTable(mainWindow);
     cue = IDW_CLICK;
+    bool played = false;
     if (drawn == kNoCard || !t.drawUntilPlayable) {
       t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(kHumanSeat));
       if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn) && AskPlayDrawnCard(mainWindow)) {
-        PlayCard(kHumanSeat, PileCount(hand) - 1, &cue);
+        played = PlayCard(kHumanSeat, PileCount(hand) - 1, &cue);
       }
     }
+    if (!played) TellSeat(TableEventKind::kKept, kHumanSeat);
   }
 
   if (!accepted) {
@@ -75,10 +79,13 @@ void OnTableClick(int x, int y) {
 
   const int left = PileCount(hand);
   if (left == 0) {
-    EndDeal(kHumanSeat);
+    EndDeal(kHumanSeat);  // a following deal tells its own turn
   } else {
+    if (left == 1) TellSeat(TableEventKind::kOneCard, kHumanSeat);
     PlayCue(left == 1 ? IDW_ZOT : cue);
     ArmTurnPacing();
+    // Still the human's: a Skip, Reverse or draw card between two, or a draw that keeps the turn.
+    if (t.currentPlayer == kHumanSeat) TellSeat(TableEventKind::kHumanTurn, kHumanSeat);
   }
   RenderTable(mainWindow);
 }

@@ -1,6 +1,7 @@
 // Opening a match and a deal, closing a deal with scores and the match result.
 #include "game/match.h"
 
+#include "game/events.h"
 #include "game/rules.h"
 #include "game/shell.h"
 #include "game/table.h"
@@ -13,11 +14,23 @@ void KeepPlayerCountInRange() {
   if (t.playerCount < 2) t.playerCount = 2;
   if (t.playerCount > kSeatCount) t.playerCount = kSeatCount;
 }
+
+// The match's cue, then its end told, then the dialog that says it.
+void ShowMatchResult(int winner, bool won) {
+  PlayCue(won ? IDW_CLAPS : IDW_LOSE);
+  TellSeat(TableEventKind::kMatchEnded, winner);
+  if (won) {
+    ShowMatchWon(mainWindow);
+  } else {
+    ShowMatchLost(mainWindow);
+  }
+}
 }  // namespace
 
 void StartMatch() {
   KeepPlayerCountInRange();
   for (int seat = 0; seat < gameTable.playerCount; ++seat) gameTable.matchScores[seat] = 0;
+  TellTable(TableEvent{TableEventKind::kMatchStarted, 0, kNoCard, 0, 0, 0});
   StartDeal();
 }
 
@@ -74,7 +87,15 @@ void StartDeal() {
     }
   }
 
-  if (t.currentPlayer != kHumanSeat) ArmTurnPacing();
+  // Told once the deal is as it will be played, so a listener reads it whole.
+  TellTable(TableEvent{TableEventKind::kDealt, static_cast<std::int8_t>(t.currentPlayer), top, t.currentColor,
+                       t.direction, 0});
+  for (int seat = 0; seat < t.playerCount; ++seat) TellSeat(TableEventKind::kHand, seat);
+  if (t.currentPlayer == kHumanSeat) {
+    TellSeat(TableEventKind::kHumanTurn, kHumanSeat);
+  } else {
+    ArmTurnPacing();
+  }
 }
 
 void EndDeal(int winner) {
@@ -83,31 +104,24 @@ void EndDeal(int winner) {
   DisarmTurnPacing();
   PlayCue(winner == kHumanSeat ? IDW_CLAPS : IDW_LOSE);
   ScoreHands(winner);
+  TellSeat(TableEventKind::kDealEnded, winner);
   ShowDealScores(mainWindow);
 
   if (t.singleDealMatch) {
     t.dealActive = 0;
-    if (winner == kHumanSeat) {
-      PlayCue(IDW_CLAPS);
-      ShowMatchWon(mainWindow);
-    } else {
-      PlayCue(IDW_LOSE);
-      ShowMatchLost(mainWindow);
-    }
+    ShowMatchResult(winner, winner == kHumanSeat);
     return;
   }
 
   // The human is tested first; only seats now in play count.
   if (t.matchScores[kHumanSeat] >= kMatchTarget) {
-    PlayCue(IDW_CLAPS);
-    ShowMatchWon(mainWindow);
+    ShowMatchResult(winner, true);
     t.dealActive = 0;
     return;
   }
   for (int seat = 1; seat < t.playerCount; ++seat) {
     if (t.matchScores[seat] >= kMatchTarget) {
-      PlayCue(IDW_LOSE);
-      ShowMatchLost(mainWindow);
+      ShowMatchResult(winner, false);
       t.dealActive = 0;
       return;
     }

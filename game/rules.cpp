@@ -1,6 +1,7 @@
 // What may be played, the colour in force, turn order and the effect of a play.
 #include "game/rules.h"
 
+#include "game/events.h"
 #include "game/table.h"
 
 void SetColorFromCard(CardCode card) {
@@ -57,7 +58,18 @@ static void NameColor(int seat) {
 }
 
 static int Penalize(int victim, int cards) {
-  for (int i = 0; i < cards; ++i) DrawCard(victim);  // fewer when the stock is out
+  int taken = 0;
+  for (int i = 0; i < cards; ++i) {
+    if (DrawCard(victim) != kNoCard) ++taken;  // fewer when the stock is out
+  }
+  TellTable(TableEvent{TableEventKind::kPenalty, static_cast<std::int8_t>(victim), kNoCard, 0, 0,
+                       static_cast<std::int8_t>(taken)});
+  TellSeat(TableEventKind::kSkipped, victim);
+  return NextPlayer(victim);
+}
+
+static int Skip(int victim) {
+  TellSeat(TableEventKind::kSkipped, victim);
   return NextPlayer(victim);
 }
 
@@ -72,15 +84,16 @@ bool PlayCard(int seat, int index, SoundCue* cue) {
   PilePush(t.discardPile, card);
   PileRemoveAt(hand, index);
   SetColorFromCard(card);
+  if (card == kWild || card == kWildDrawFour) NameColor(seat);
+  // Told with the colour in force, before what the card does to the others.
+  TellTable(TableEvent{TableEventKind::kPlayed, static_cast<std::int8_t>(seat), card, t.currentColor, t.direction, 0});
 
   SoundCue played = IDW_CLICK;
   int next = 0;
   if (card == kWild) {
-    NameColor(seat);
     next = NextPlayer(seat);
     played = IDW_BOING;
   } else if (card == kWildDrawFour) {
-    NameColor(seat);
     next = Penalize(NextPlayer(seat), 4);
     played = IDW_LOSE;
   } else {
@@ -92,14 +105,15 @@ bool PlayCard(int seat, int index, SoundCue* cue) {
       case kFaceReverse:
         if (t.playerCount > 2) {
           t.direction = static_cast<std::int8_t>(-t.direction);
+          TellTable(TableEvent{TableEventKind::kReversed, static_cast<std::int8_t>(seat), kNoCard, 0, t.direction, 0});
           next = NextPlayer(seat);
         } else {
-          next = NextPlayer(NextPlayer(seat));  // acts as a Skip between two
+          next = Skip(NextPlayer(seat));  // acts as a Skip between two
         }
         played = IDW_BOING;
         break;
       case kFaceSkip:
-        next = NextPlayer(NextPlayer(seat));
+        next = Skip(NextPlayer(seat));
         played = IDW_BOING;
         break;
       default:

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/settings.h"
 #include "game/shell.h"
 
@@ -14,6 +15,20 @@ void Note(const char* event) { fakeShell.events.emplace_back(event); }
 void Dialog(const char* event) {
   Note(event);
   fakeShell.atLastDialog = gameTable;
+}
+
+void HearTable(const TableEvent& e) {
+  using K = TableEventKind;
+  if (!fakeShell.hearTable) return;
+  static const char* const kNames[] = {"match", "deal", "hand", "draw", "play", "take", "skip",
+                                       "reverse", "keep", "zot", "turn", "end", "over"};
+  std::string text = kNames[static_cast<int>(e.kind)];
+  const auto add = [&text](int value) { text += ' ' + std::to_string(value); };
+  if (e.kind != K::kMatchStarted) add(e.kind == K::kReversed ? e.direction : e.seat);
+  if (e.kind == K::kDealt || e.kind == K::kDrew || e.kind == K::kPlayed) add(e.card);
+  if (e.kind == K::kDealt || e.kind == K::kPlayed) add(e.color);
+  if (e.kind == K::kPenalty) add(e.count);
+  fakeShell.events.push_back(text);
 }
 }  // namespace
 
@@ -44,6 +59,7 @@ void ResetAll(int players) {
   SetStartupDefaults();
   gameTable.playerCount = players;
   randomState = 1;
+  SetTableObserver(HearTable);
 }
 
 std::vector<std::string> Events(const char* only) {

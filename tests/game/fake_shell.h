@@ -13,6 +13,7 @@
 struct FakeShell {
   std::vector<std::string> events;  // "render", "AskColor", "DealScores", "MatchWon",
                                     // "MatchLost", "AskDrawn", or the cue name
+  bool hearTable = false;           // table events too, e.g. "deal SEAT CARD COLOR", "take SEAT COUNT"
   std::deque<int> colorAnswers;     // AskColor picks the next; none: colour unchanged
   std::deque<bool> drawnAnswers;    // AskPlayDrawnCard; none: declined
   std::uint32_t tick = 0;

@@ -4,6 +4,7 @@
 
 #include "game/cards.h"
 #include "game/match.h"
+#include "game/players.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"
 
@@ -168,5 +169,56 @@ TEST(EndDeal, MatchToFiveHundred) {
       EXPECT_EQ(CardsInPlay(), 108);
       EXPECT_EQ(t.matchScores[3], 900);
     }
+  }
+}
+
+// What the rules tell for each kind of move, among cues and dialogs. Seat `mover` is to move on a red 1 with red
+// in force, the others hold two Wilds; the human names green and declines a drawn card.
+TEST(TableEvents, ToldOnceInOrderWithCuesAndDialogs) {
+  const struct {
+    int players, mover, press;  // the human's card, -1 the draw pile, -2 the idle table
+    std::initializer_list<int> hand, drawPile;
+    CardCode firstDiscard;      // set: to 500, the next deal opened with that card
+    std::string told;
+  } cases[] = {
+      {4, 0, 1, {4, 29, 30}, {}, 0, "play 0 29 2, IDW_CLICK"},
+      {4, 0, 0, {4, 29}, {}, 0, "IDW_ERROR"},
+      {4, 0, 0, {39, 4, 5}, {}, 0, "play 0 39 2, skip 1, IDW_BOING"},
+      {2, 0, 0, {39, 4, 5}, {}, 0, "play 0 39 2, skip 1, IDW_BOING, turn 0"},
+      {4, 0, 0, {38, 4, 5}, {}, 0, "play 0 38 2, reverse -1, IDW_BOING"},
+      {2, 0, 0, {38, 4, 5}, {}, 0, "play 0 38 2, skip 1, IDW_BOING, turn 0"},
+      {4, 0, 0, {37, 4, 5}, {5, 6}, 0, "play 0 37 2, take 1 2, skip 1, IDW_BOING"},
+      {2, 0, 0, {37, 4, 5}, {5, 6}, 0, "play 0 37 2, take 1 2, skip 1, IDW_BOING, turn 0"},
+      {4, 0, 0, {54, 4, 5}, {5, 6, 7, 8}, 0, "AskColor, play 0 54 1, take 1 4, skip 1, IDW_LOSE"},
+      {2, 0, 0, {54, 4, 5}, {5, 6}, 0, "AskColor, play 0 54 1, take 1 3, skip 1, IDW_LOSE, turn 0"},  // short stock
+      {4, 0, 0, {53, 4, 5}, {}, 0, "AskColor, play 0 53 1, IDW_BOING"},
+      {4, 0, -1, {4, 5}, {30}, 0, "draw 0 30, AskDrawn, keep 0, IDW_CLICK"},
+      {4, 3, 0, {4, 5}, {30}, 0, "draw 3 30, play 3 30 2, IDW_CLICK, turn 0"},
+      {4, 1, 0, {4, 5}, {}, 0, "draw 1 0, keep 1, IDW_CLICK"},
+      {4, 3, 0, {4, 30}, {}, 0, "play 3 30 2, zot 3, IDW_ZOT, turn 0"},
+      {4, 0, 0, {30}, {}, 0, "play 0 30 2, IDW_CLAPS, end 0, DealScores, IDW_CLAPS, over 0, MatchWon"},
+      {2, 0, 0, {30}, {}, 28, "play 0 30 2, IDW_CLAPS, end 0, DealScores, deal 0 28 2, hand 0, hand 1, turn 0"},
+      {4, 0, -2, {}, {}, kWild, "match, IDW_BOING, AskColor, deal 0 53 1, hand 0, hand 1, hand 2, hand 3, turn 0"},
+  };
+  for (const auto& c : cases) {
+    ResetAll(c.players);
+    if (c.firstDiscard) randomState = StateWhere(c.players, [&c](const CardCode* d) { return *d == c.firstDiscard; });
+    GameTable& t = gameTable;
+    t.dealActive = c.press != -2;
+    t.direction = 1;
+    t.currentColor = kRed;
+    t.currentPlayer = static_cast<std::uint8_t>(c.mover);
+    t.singleDealMatch = !c.firstDiscard;
+    SetPile(t.discardPile, {28});
+    SetPile(t.drawPile, c.drawPile);
+    for (int s = 0; s < c.players; ++s) SetPile(t.hands[s], s == c.mover ? c.hand : std::initializer_list<int>{53, 53});
+    fakeShell.colorAnswers = {kGreen};
+    fakeShell.hearTable = true;
+    const int x = c.press < 0 ? 260 : HandCardLeft(PileCount(t.hands[0]), c.press) + 1;
+    if (c.mover != 0) ComputerTurn(c.mover);
+    if (c.mover == 0) OnTableClick(x, c.press < 0 ? 170 : 300);
+    std::string told;
+    for (const std::string& e : Events()) told += e == "render" ? "" : (told.empty() ? "" : ", ") + e;
+    EXPECT_EQ(told, c.told);
   }
 }

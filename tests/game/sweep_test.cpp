@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "tools/sim/headless.h"
 
@@ -35,12 +36,33 @@ void ExpectDeckInPlay(const GameTable& t) {
   }
 }
 
+// The table events against the table as each is told: the hands' sizes as the events alone
+// tell them (-1: not told this deal), the human's turn told and not yet taken, any disagreement.
+struct Told { int cards[kSeatCount]; bool humanTurn, faulty; } told;
+
+void CheckEvent(const TableEvent& e) {
+  using K = TableEventKind;
+  const GameTable& t = gameTable;
+  int* cards = told.cards;
+  if (e.kind == K::kDealt) told = Told{{-1, -1, -1, -1}, told.humanTurn, told.faulty};
+  if (e.kind == K::kHand) cards[e.seat] = PileCount(t.hands[e.seat]);
+  if (e.kind == K::kDrew || e.kind == K::kPenalty) cards[e.seat] += e.kind == K::kDrew ? e.card != kNoCard : e.count;
+  if (e.kind == K::kPlayed) --cards[e.seat];
+  bool agrees = e.kind != K::kHumanTurn || (!std::exchange(told.humanTurn, true) && t.currentPlayer == kHumanSeat);
+  if (e.kind == K::kDealt || e.kind == K::kPlayed) {
+    agrees &= e.card == PileTop(t.discardPile) && e.color == t.currentColor && e.direction == t.direction;
+  }
+  for (int seat = 0; seat < t.playerCount; ++seat) agrees &= cards[seat] < 0 || cards[seat] == PileCount(t.hands[seat]);
+  told.faulty |= !agrees;
+}
+
 }  // namespace
 
 TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
   const int perSetting = MatchesPerSetting();
   long deals = 0;
   int longestDeal = 0;
+  ListenAlong(CheckEvent);
   for (int players = 2; players <= 4; ++players) {
     for (const RuleVariant rules : {RuleVariant::kStandard, RuleVariant::kUntilPlayable}) {
       for (const MatchLength length : {MatchLength::kOneDeal, MatchLength::kToFiveHundred}) {
@@ -48,6 +70,7 @@ TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
           const MatchSettings settings{1700000000 + k * 7919, players, rules, length};
           SCOPED_TRACE(testing::Message() << "seed " << settings.seed << " players " << players << " rules "
                                           << static_cast<int>(rules) << " length " << static_cast<int>(length));
+          told = Told{{-1, -1, -1, -1}, false, false};
           SetUpTable(settings);
           DealRecord deal;
           BeginMatch(&deal);
@@ -59,8 +82,10 @@ TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
           int movesInDeal = 0;
           MoveRecord move;
           for (;;) {
+            ASSERT_EQ(std::exchange(told.humanTurn, false), t.currentPlayer == kHumanSeat);
             const StepResult result = StepMove(&move);
             ASSERT_EQ(result, StepResult::kMoved);
+            ASSERT_FALSE(told.faulty);
             ++movesInDeal;
             for (int seat = 0; seat < players; ++seat) {
               ASSERT_GE(t.matchScores[seat], scores[seat]);
@@ -73,7 +98,8 @@ TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
             ASSERT_NO_FATAL_FAILURE(ExpectDeckInPlay(t));
             // The record agrees with the table it describes.
             if (!move.dealEnded) {
-              ASSERT_EQ(move.turn, t.currentPlayer);
+              ASSERT_EQ(move.color, t.currentColor);
+              ASSERT_EQ(move.direction, t.direction);
               if (move.played) {
                 ASSERT_EQ(move.card, PileTop(t.discardPile));
               }
@@ -90,6 +116,7 @@ TEST(Sweep, EveryMatchEndsWithInvariantsKept) {
           }
           longestDeal = std::max(longestDeal, movesInDeal);
           ASSERT_FALSE(t.dealActive);
+          ASSERT_FALSE(told.humanTurn);
           ASSERT_EQ(StepMove(&move), StepResult::kMatchOver);
           // A one-deal match is won by the human exactly when seat 0 went out.
           if (length == MatchLength::kOneDeal) {

@@ -11,13 +11,16 @@
 //   - call StepMove(&move) N times (stop early on a result other than kMoved);
 //     gameTable then holds the table as the program would show it after N moves,
 //     ready for RenderTable(mainWindow) or for drawing into the frame buffer.
-// The records say what each move printed; PrintDeal / PrintMove write the trace.
+// The records are built from the table events the rules tell during the move and
+// from the cues and dialogs the headless shell saw; RunMatch's trace prints the
+// events themselves, so the two cannot disagree.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/shell.h"
 #include "game/table.h"
 
@@ -31,7 +34,7 @@ struct MatchSettings {
   MatchLength length = MatchLength::kOneDeal;
 };
 
-// A deal as StartDeal left it, after the first discard's effect.
+// A deal as StartDeal told it, after the first discard's effect.
 struct DealRecord {
   int number;             // 1 for the first deal of the match
   int players;
@@ -50,9 +53,9 @@ struct MoveRecord {
   CardCode drawn;         // what it returned, 0 when no card could be had
   bool played;            // a card went onto the discard pile (else the move kept)
   CardCode card;
-  CardColor color;        // colour, direction and turn right after the move
-  int direction;          // (before any following deal opened)
-  int turn;
+  CardColor color;        // colour and direction as the events told them, and the seat
+  int direction;          // to move, right after the move (before any following deal
+  int turn;               // opened)
   SoundCue cue;           // the cue the move played; null when the hand emptied
   bool dealEnded;
   int players;
@@ -89,9 +92,9 @@ struct MatchTotals {
   long moves = 0;
   bool ended = false;  // the match came to its end (no stuck state)
 };
-// A whole match; writes its trace when trace is not null.
+// A whole match; writes its trace, one line per table event, when trace is not null.
 MatchTotals RunMatch(const MatchSettings& settings, std::FILE* trace);
 
-void PrintMatchLine(std::FILE* out, const MatchSettings& settings);
-void PrintDeal(std::FILE* out, const DealRecord& deal);
-void PrintMove(std::FILE* out, const MoveRecord& move);
+// Hands every table event on to `listener` too (null: nobody), after the runner has
+// taken it, for checks that look at the table as it is at each event.
+void ListenAlong(TableObserver listener);

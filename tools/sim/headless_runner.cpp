@@ -1,5 +1,5 @@
-// Plays a match move by move through the game's own entry points and works out,
-// from the table before and after each move, what the move printed.
+// Plays a match move by move through the game's own entry points and builds what
+// each move did from the table events the rules tell, and the cues and dialogs.
 #include <cstring>
 
 #include "game/match.h"
@@ -8,6 +8,7 @@
 #include "game/settings.h"
 #include "tools/sim/headless.h"
 #include "tools/sim/headless_shell.h"
+#include "tools/sim/trace.h"
 
 namespace {
 
@@ -20,11 +21,19 @@ constexpr int kDrawPileX = 260;
 constexpr int kDrawPileY = 170;
 
 struct Runner {
+  std::int64_t seed;
+  std::FILE* trace;
   int dealNumber;
   int movesThisDeal;
   bool over;
+  CardColor color;      // in force and direction of play, as told
+  int direction;
+  MoveRecord* move;     // filled by the events of the step under way
+  DealRecord* deal;     // filled by the next kDealt and its kHand
+  int dealCueFrom;      // the first cue of this step a deal opened now may have played
 };
 Runner runner;
+TableObserver alongListener = nullptr;
 
 SoundCue LoggedCue(int i) {
   const HeadlessLog& log = headlessLog;
@@ -39,33 +48,73 @@ bool ErrorCuePlayed() {
   return false;
 }
 
-void RecordDeal(DealRecord* deal, int number, SoundCue cue) {
+void Hear(const TableEvent& e) {
   const GameTable& t = gameTable;
-  deal->number = number;
-  deal->players = t.playerCount;
-  deal->discard = t.discardPile;
-  deal->color = t.currentColor;
-  deal->direction = t.direction;
-  deal->turn = t.currentPlayer;
-  deal->cue = cue;
-  std::memcpy(deal->hands, t.hands, sizeof deal->hands);
-}
-
-void PrintCards(std::FILE* out, const CardPile& pile) {
-  if (pile.cards[0] == kNoCard) {
-    std::fputc('-', out);
-    return;
+  Runner& r = runner;
+  MoveRecord* m = r.move;
+  switch (e.kind) {
+    case TableEventKind::kMatchStarted:
+      r.dealNumber = 0;
+      break;
+    case TableEventKind::kDealt:
+      ++r.dealNumber;
+      r.movesThisDeal = 0;
+      r.color = e.color;
+      r.direction = e.direction;
+      if (m) {
+        m->nextDeal = true;
+        r.deal = &m->deal;
+      }
+      if (r.deal) {
+        *r.deal = DealRecord{r.dealNumber, t.playerCount, t.discardPile, e.color, e.direction, e.seat,
+                             LoggedCue(r.dealCueFrom), {}};
+      }
+      break;
+    case TableEventKind::kHand:
+      if (r.deal) r.deal->hands[e.seat] = t.hands[e.seat];
+      break;
+    case TableEventKind::kDrew:
+      if (m) {
+        m->seat = e.seat;
+        m->drew = true;
+        m->drawn = e.card;
+      }
+      break;
+    case TableEventKind::kPlayed:
+      r.color = e.color;
+      if (m) {
+        m->seat = e.seat;
+        m->played = true;
+        m->card = e.card;
+      }
+      break;
+    case TableEventKind::kKept:
+      if (m) m->seat = e.seat;
+      break;
+    case TableEventKind::kReversed:
+      r.direction = e.direction;
+      break;
+    case TableEventKind::kDealEnded:
+      if (m) {
+        m->dealEnded = true;
+        m->color = r.color;
+        m->direction = r.direction;
+        m->turn = t.currentPlayer;
+        std::memcpy(m->points, t.handPoints, sizeof m->points);
+        std::memcpy(m->scores, t.matchScores, sizeof m->scores);
+      }
+      r.dealCueFrom = headlessLog.cueCount;
+      break;
+    case TableEventKind::kMatchEnded:
+      r.over = true;
+      if (m) m->matchOver = true;
+      break;
+    default:
+      break;
   }
-  for (int i = 0; i < kPileCapacity && pile.cards[i] != kNoCard; ++i) {
-    std::fprintf(out, i ? ",%d" : "%d", pile.cards[i]);
-  }
+  if (r.trace) PrintTableEvent(r.trace, e, r.seed, r.dealNumber);
+  if (alongListener) alongListener(e);
 }
-
-void PrintInts(std::FILE* out, const std::int32_t* values, int count) {
-  for (int i = 0; i < count; ++i) std::fprintf(out, i ? ",%d" : "%d", static_cast<int>(values[i]));
-}
-
-const char* CueName(SoundCue cue) { return cue ? cue : "none"; }
 
 }  // namespace
 
@@ -83,16 +132,18 @@ void SetUpTable(const MatchSettings& settings) {
   t.playerCount = settings.players;
   t.drawUntilPlayable = settings.rules == RuleVariant::kUntilPlayable ? 1 : 0;
   t.singleDealMatch = settings.length == MatchLength::kOneDeal ? 1 : 0;
-  runner = Runner{0, 0, false};
+  runner = Runner{};
+  runner.seed = settings.seed;
+  SetTableObserver(Hear);
 }
 
 void BeginMatch(DealRecord* deal) {
   ResetStepLog();
+  runner.deal = deal;
+  runner.dealCueFrom = 0;
   OnTableClick(kIdleClickX, kIdleClickY);
-  runner.dealNumber = 1;
-  runner.movesThisDeal = 0;
+  runner.deal = nullptr;
   runner.over = !gameTable.dealActive;
-  RecordDeal(deal, 1, LoggedCue(0));
 }
 
 StepResult StepMove(MoveRecord* move) {
@@ -102,142 +153,70 @@ StepResult StepMove(MoveRecord* move) {
   const int seat = t.currentPlayer;
   if (seat >= t.playerCount) return StepResult::kStuck;
 
-  // Whether the seat will draw follows from its hand: both the computer and the
-  // human policy draw exactly when no card of the hand is playable.
+  // The policy's press: the first playable card of the hand, else the draw pile.
   const CardPile& hand = t.hands[seat];
   const int before = PileCount(hand);
   int firstPlayable = -1;
   for (int i = 0; i < before && firstPlayable < 0; ++i) {
     if (IsPlayable(seat, hand.cards[i])) firstPlayable = i;
   }
-  const bool drew = firstPlayable < 0;
-  const bool nothingToDraw = PileCount(t.drawPile) == 0 && PileCount(t.discardPile) <= 1;
 
   ResetStepLog();
   headlessLog.tick += kMoveGapMs;
+  *move = MoveRecord{};
+  runner.move = move;
+  runner.dealCueFrom = 0;
+  ++runner.movesThisDeal;  // a deal opened by this move counts from zero
   if (seat == kHumanSeat) {
     // The switch, still armed from the computer moves, finds the human and disarms.
     if (TurnPacingDue(CurrentTick())) OnTurnTimer();
-    if (drew) {
+    if (firstPlayable < 0) {
       OnTableClick(kDrawPileX, kDrawPileY);
     } else {
       OnTableClick(HandCardLeft(before, firstPlayable) + 1, kHandClickY);
     }
-  } else {
-    if (!TurnPacingDue(CurrentTick())) return StepResult::kStuck;
+  } else if (TurnPacingDue(CurrentTick())) {
     OnTurnTimer();
-  }
-  if (ErrorCuePlayed()) return StepResult::kStuck;
-  ++runner.movesThisDeal;
-
-  const HeadlessLog& log = headlessLog;
-  MoveRecord& m = *move;
-  m.seat = seat;
-  m.drew = drew;
-  m.drawn = kNoCard;
-  m.played = true;
-  m.dealEnded = log.scoresShown;
-  m.nextDeal = false;
-  m.matchOver = false;
-  m.won = false;
-  if (drew) {
-    // A drawn card is kept at the end of the hand, or was played in the same
-    // move (such a move never empties the hand, so the deal is still on).
-    const int after = PileCount(hand);
-    if (nothingToDraw) {
-      m.played = false;
-    } else if (after == before + 1) {
-      m.drawn = hand.cards[after - 1];
-      m.played = false;
-    } else {
-      m.drawn = PileTop(t.discardPile);
-    }
-  }
-
-  if (m.dealEnded) {
-    m.card = log.lastPlayed;
-    m.color = log.color;
-    m.direction = log.direction;
-    m.turn = log.turn;
-    m.cue = nullptr;
-    m.players = t.playerCount;
-    std::memcpy(m.points, log.points, sizeof m.points);
-    std::memcpy(m.scores, log.scores, sizeof m.scores);
-    if (log.matchResult != 0) {
-      m.matchOver = true;
-      m.won = log.matchResult > 0;
-      runner.over = true;
-    } else {
-      m.nextDeal = true;
-      ++runner.dealNumber;
-      runner.movesThisDeal = 0;
-      RecordDeal(&m.deal, runner.dealNumber, LoggedCue(log.cuesBeforeScores));
-    }
   } else {
-    m.card = m.played ? PileTop(t.discardPile) : kNoCard;
-    m.color = t.currentColor;
-    m.direction = t.direction;
+    runner.move = nullptr;
+    return StepResult::kStuck;
+  }
+  runner.move = nullptr;
+  runner.deal = nullptr;
+  if (ErrorCuePlayed()) return StepResult::kStuck;
+
+  MoveRecord& m = *move;
+  m.players = t.playerCount;
+  if (!m.dealEnded) {
+    m.color = runner.color;
+    m.direction = runner.direction;
     m.turn = t.currentPlayer;
     m.cue = LoggedCue(0);
   }
+  m.won = headlessLog.matchResult > 0;
   return StepResult::kMoved;
 }
 
 MatchTotals RunMatch(const MatchSettings& settings, std::FILE* trace) {
   MatchTotals totals;
   SetUpTable(settings);
-  if (trace) PrintMatchLine(trace, settings);
+  runner.trace = trace;
   DealRecord deal;
   BeginMatch(&deal);
   totals.deals = 1;
-  if (trace) PrintDeal(trace, deal);
   MoveRecord move;
   for (;;) {
     const StepResult result = StepMove(&move);
-    if (result == StepResult::kMatchOver) break;
-    if (result == StepResult::kStuck) return totals;
+    if (result != StepResult::kMoved) break;
     ++totals.moves;
     if (move.nextDeal) ++totals.deals;
-    if (trace) PrintMove(trace, move);
     if (move.matchOver) {
       totals.ended = true;
       break;
     }
   }
+  runner.trace = nullptr;
   return totals;
 }
 
-void PrintMatchLine(std::FILE* out, const MatchSettings& settings) {
-  std::fprintf(out, "match seed=%lld players=%d rules=%s length=%s\n", static_cast<long long>(settings.seed),
-               settings.players, settings.rules == RuleVariant::kUntilPlayable ? "until-playable" : "standard",
-               settings.length == MatchLength::kToFiveHundred ? "to-500" : "one-deal");
-}
-
-void PrintDeal(std::FILE* out, const DealRecord& deal) {
-  std::fprintf(out, "deal n=%d discard=", deal.number);
-  PrintCards(out, deal.discard);
-  std::fprintf(out, " color=%d dir=%d turn=%d cue=%s\n", deal.color, deal.direction, deal.turn, CueName(deal.cue));
-  for (int seat = 0; seat < deal.players; ++seat) {
-    std::fprintf(out, "hand seat=%d cards=", seat);
-    PrintCards(out, deal.hands[seat]);
-    std::fputc('\n', out);
-  }
-}
-
-void PrintMove(std::FILE* out, const MoveRecord& m) {
-  if (m.drew) std::fprintf(out, "draw seat=%d card=%d\n", m.seat, m.drawn);
-  if (m.played) {
-    std::fprintf(out, "play seat=%d card=%d color=%d dir=%d turn=%d cue=%s\n", m.seat, m.card, m.color, m.direction,
-                 m.turn, CueName(m.cue));
-  } else {
-    std::fprintf(out, "keep seat=%d turn=%d cue=%s\n", m.seat, m.turn, CueName(m.cue));
-  }
-  if (!m.dealEnded) return;
-  std::fprintf(out, "end winner=%d points=", m.seat);
-  PrintInts(out, m.points, m.players);
-  std::fprintf(out, " scores=");
-  PrintInts(out, m.scores, m.players);
-  std::fputc('\n', out);
-  if (m.nextDeal) PrintDeal(out, m.deal);
-  if (m.matchOver) std::fprintf(out, "over result=%s\n", m.won ? "won" : "lost");
-}
+void ListenAlong(TableObserver listener) { alongListener = listener; }

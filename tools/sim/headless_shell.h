@@ -3,9 +3,7 @@
 
 #include <cstdint>
 
-#include "game/cards.h"
 #include "game/shell.h"
-#include "game/table.h"
 
 struct HeadlessLog {
   std::int64_t calendarSeconds;
@@ -13,16 +11,7 @@ struct HeadlessLog {
   // Per step:
   int cueCount;
   SoundCue cues[8];
-  bool scoresShown;
-  int cuesBeforeScores;
-  // The table as ShowDealScores found it: scored, before any next deal.
-  CardCode lastPlayed;
-  CardColor color;
-  std::int8_t direction;
-  std::uint8_t turn;
-  std::int32_t points[kSeatCount];
-  std::int32_t scores[kSeatCount];
-  int matchResult;  // +1 won, -1 lost, 0 still on
+  int matchResult;  // the match dialog: +1 won, -1 lost, 0 none
 };
 
 extern HeadlessLog headlessLog;
