@@ -74,36 +74,10 @@ int Count(const char* event) {
   return static_cast<int>(std::count(fakeShell.events.begin(), fakeShell.events.end(), event));
 }
 
-void SetPile(CardPile& pile, std::initializer_list<int> cards) {
-  int i = 0;
-  for (const int c : cards) pile.cards[i++] = static_cast<CardCode>(c);
-  pile.cards[i] = kNoCard;
-}
-
-std::vector<int> Cards(const CardPile& pile) {
-  std::vector<int> out;
-  for (int i = 0; pile.cards[i] != kNoCard; ++i) out.push_back(pile.cards[i]);
-  return out;
-}
-
 void SetNextRandom(int r) {
   // Invert one step of the generator: find s with s * 214013 + 2531011 = r << 16.
   std::uint32_t inverse = 1;
   for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;  // Newton, mod 2^32
   randomState = (static_cast<std::uint32_t>(r) << 16) - 2531011u;
   randomState *= inverse;
-}
-
-bool SameTable(const GameTable& a, const GameTable& b) {
-  bool same = a.direction == b.direction && a.soundOn == b.soundOn && a.lastTurnTick == b.lastTurnTick &&
-              a.playerCount == b.playerCount && a.dealActive == b.dealActive &&
-              a.drawUntilPlayable == b.drawUntilPlayable && a.currentPlayer == b.currentPlayer &&
-              a.currentColor == b.currentColor && a.computerTurnPending == b.computerTurnPending &&
-              a.singleDealMatch == b.singleDealMatch && Cards(a.drawPile) == Cards(b.drawPile) &&
-              Cards(a.discardPile) == Cards(b.discardPile);
-  for (int i = 0; i < kSeatCount; ++i) {
-    same = same && a.handPoints[i] == b.handPoints[i] && a.matchScores[i] == b.matchScores[i] &&
-           Cards(a.hands[i]) == Cards(b.hands[i]);
-  }
-  return same;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/table.h"
+#include "tests/game/table_compare.h"
 
 struct FakeShell {
   std::vector<std::string> events;  // "render", "AskColor", "DealScores", "MatchWon",
@@ -29,9 +30,5 @@ void ResetAll(int players = 4);
 std::vector<std::string> Events(const char* only = nullptr);  // all, or only those named
 int Count(const char* event);
 
-void SetPile(CardPile& pile, std::initializer_list<int> cards);
-std::vector<int> Cards(const CardPile& pile);
-// Every field equal (piles compared up to their end mark).
-bool SameTable(const GameTable& a, const GameTable& b);
 // Sets the generator so that the next NextRandom() returns r.
 void SetNextRandom(int r);
