@@ -51,3 +51,69 @@
 #define IDM_MANUAL 40022
 #define IDM_STANDARD_RULES 40023
 #define IDM_DRAW_UNTIL_PLAYABLE 40024
+
+// The page's own resources, compiled for the page only (ZOT_PAGE): its
+// statistics and the words it speaks and shows beside the table.
+#define IDM_STATISTICS 40025
+#define IDD_STATISTICS 184
+#define IDD_RESET_STATISTICS 185
+// Statistics fields: played, won, lost for 2, 3, 4 players, one deal then to
+// 500 (1030 + ((players - 2) * 2 + length) * 3 + kind), then the two streaks.
+#define IDC_STATISTICS_FIRST 1030
+#define IDC_STREAK_CURRENT 1048
+#define IDC_STREAK_BEST 1049
+#define IDC_RESET_STATISTICS 1050
+
+#define IDS_TABLE 2000
+#define IDS_HAND 2001
+#define IDS_DRAW_PILE 2002
+#define IDS_MOVES 2003
+#define IDS_START 2004
+#define IDS_SAVE_UNREADABLE 2010
+#define IDS_OTHER_TAB 2011
+#define IDS_PLAY_HERE 2012
+#define IDS_CLOSE_NOTICE 2013
+#define IDS_SEAT 2020
+#define IDS_YOU 2021
+#define IDS_CARD 2022
+#define IDS_FACE_DRAW_TWO 2023
+#define IDS_FACE_REVERSE 2024
+#define IDS_FACE_SKIP 2025
+#define IDS_WILD 2026
+#define IDS_WILD_DRAW_FOUR 2027
+#define IDS_CLOCKWISE 2028
+#define IDS_ANTICLOCKWISE 2029
+#define IDS_LIST 2030
+#define IDS_SAY_MATCH 2040
+#define IDS_SAY_DEAL 2041
+#define IDS_SAY_HAND_YOU 2042
+#define IDS_SAY_HAND 2043
+#define IDS_SAY_DREW_YOU 2044
+#define IDS_SAY_DREW 2045
+#define IDS_SAY_DREW_NONE 2046
+#define IDS_SAY_PLAYED_YOU 2047
+#define IDS_SAY_PLAYED 2048
+#define IDS_SAY_WILD_YOU 2049
+#define IDS_SAY_WILD 2050
+#define IDS_SAY_PENALTY_YOU 2051
+#define IDS_SAY_PENALTY 2052
+#define IDS_SAY_SKIPPED_YOU 2053
+#define IDS_SAY_SKIPPED 2054
+#define IDS_SAY_REVERSED 2055
+#define IDS_SAY_KEPT_YOU 2056
+#define IDS_SAY_KEPT 2057
+#define IDS_SAY_ONE_CARD_YOU 2058
+#define IDS_SAY_ONE_CARD 2059
+#define IDS_SAY_YOUR_TURN 2060
+#define IDS_SAY_DEAL_WON_YOU 2061
+#define IDS_SAY_DEAL_WON 2062
+#define IDS_SAY_MATCH_WON 2063
+#define IDS_SAY_MATCH_LOST 2064
+#define IDS_SAY_LAST_MOVES 2065
+#define IDS_SAY_NO_MOVES 2066
+#define IDS_STATUS_IDLE 2070
+#define IDS_STATUS_TOP 2071
+#define IDS_STATUS_TURN_YOU 2072
+#define IDS_STATUS_TURN 2073
+#define IDS_STATUS_COUNTS 2074
+#define IDS_STATUS_SCORES 2075

@@ -3,8 +3,9 @@
 // the resource script put in place, the style, the page's scripts, the module
 // (JavaScript with the WebAssembly and the assets inside) and the help text.
 //   make_page.js OUT TEMPLATE RC HEADER HELP MODULE_JS STYLE.css.. SCRIPT.js..
-// In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID
-// and {{ID.N}} the text of its Nth control in the script's order. Every word a
+// In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
+// {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
+// a string of the string table. Every word a
 // dialog of the page holds must be placed, and only once, or the build fails.
 'use strict';
 const fs = require('fs');
@@ -37,8 +38,12 @@ ${items.join('\n')}
 
 const used = new Map();
 function placeWords(template) {
-  return template.replace(/\{\{(menu|(\d+)(?:\.(\d+))?)\}\}/g, (whole, name, dialogId, index) => {
+  return template.replace(/\{\{(menu|IDS_\w+|(\d+)(?:\.(\d+))?)\}\}/g, (whole, name, dialogId, index) => {
     if (name === 'menu') return menuHtml();
+    if (name.startsWith('IDS_')) {
+      if (!(name in words.strings)) throw new Error(`make_page: no string ${name} in the resource script`);
+      return escapeHtml(words.strings[name]);
+    }
     const dialog = words.dialogs[dialogId];
     if (!dialog) throw new Error(`make_page: no dialog ${dialogId} in the resource script`);
     if (index === undefined) return escapeHtml(dialog.caption);
@@ -64,8 +69,10 @@ for (const [id, dialog] of Object.entries(words.dialogs)) {
 const help = escapeHtml(fs.readFileSync(helpFile, 'utf8').trim());
 // Inside a script element only "</script" could end it early.
 const script = (file) => fs.readFileSync(file, 'utf8').replace(/<\/script/g, '<\\/script');
-// The page's own words that are not in a dialog: notices, spoken phrases.
-const pageWords = `const ZotWords = ${JSON.stringify(words.strings).replace(/</g, '\\u003c')};\n`;
+// The page's own words that are not in a dialog (notices, spoken phrases), and
+// the colour names as the colour chooser gives them.
+const colors = words.dialogs[169].controls.filter((control) => control.kind === 'radio').map((control) => control.text);
+const pageWords = `const ZotWords = ${JSON.stringify({ ...words.strings, colors }).replace(/</g, '\\u003c')};\n`;
 
 const parts = {
   '@ZOT_PAGE_CSS@': styles.map((file) => fs.readFileSync(file, 'utf8')).join('\n'),

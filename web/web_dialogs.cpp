@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/shell.h"
+#include "game/statistics.h"
 #include "game/table.h"
 #include "gfx/pixels.h"
 #include "gfx/sprite.h"
@@ -23,9 +24,12 @@ EM_ASYNC_JS(int, zot_dialog, (int templateId, const char* fields, int marked), {
   return await Zot.dialog(templateId, UTF8ToString(fields), marked);
 });
 
-EM_JS(void, zot_set_picture, (const void* rgba, int width, int height), {
-  Zot.setPicture(HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
+EM_JS(void, zot_set_picture, (const char* name, const void* rgba, int width, int height), {
+  Zot.setPicture(UTF8ToString(name), HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
 });
+
+// The statistics dialog's reset button.
+constexpr int kResetAnswer = 2;
 
 int Show(int templateId, const std::string& fields = std::string(), int marked = -1) {
   return zot_dialog(templateId, fields.c_str(), marked);
@@ -69,7 +73,28 @@ void ShowManual() { Show(IDD_HELP); }
 
 bool AskPlayDrawnCard(WindowHandle) { return Show(IDD_PLAY_DRAWN_CARD) == 1; }
 
-void ShowDialogPicture() {
-  const std::vector<std::uint32_t> rgba = SpriteRgba(cardSprites[0]);
-  if (!rgba.empty()) zot_set_picture(rgba.data(), cardSprites[0]->width, cardSprites[0]->height);
+void ShowStatistics() {
+  // The reset asks first, then the record shows again.
+  for (;;) {
+    std::string fields;
+    for (const auto& lengths : matchStatistics.tallies) {
+      for (const MatchTally& tally : lengths) {
+        for (std::uint32_t value : {tally.played, tally.won, tally.lost}) fields += std::to_string(value) + "\n";
+      }
+    }
+    fields += std::to_string(matchStatistics.currentStreak) + "\n" + std::to_string(matchStatistics.bestStreak);
+    if (Show(IDD_STATISTICS, fields) != kResetAnswer) return;
+    if (Show(IDD_RESET_STATISTICS) == 1) ResetStatistics(matchStatistics);
+  }
+}
+
+void ShowDialogPictures() {
+  const struct {
+    const char* name;
+    const Sprite* sprite;
+  } pictures[] = {{"card-back", cardSprites[0]}, {"color-bar", colorBarSprite}};
+  for (const auto& picture : pictures) {
+    const std::vector<std::uint32_t> rgba = SpriteRgba(picture.sprite);
+    if (!rgba.empty()) zot_set_picture(picture.name, rgba.data(), picture.sprite->width, picture.sprite->height);
+  }
 }

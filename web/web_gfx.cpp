@@ -7,6 +7,7 @@
 
 #include "gfx/framebuffer.h"
 #include "gfx/pixels.h"
+#include "web/web_shell.h"
 
 namespace {
 
@@ -41,4 +42,5 @@ void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle) {
   if (canvasPixels == nullptr) return;
   FrameRgba(frame, canvasPixels);
   zot_put_frame(canvasPixels, frame.width, frame.height);
+  ShowTableView();
 }

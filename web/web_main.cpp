@@ -4,6 +4,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstring>
+#include <vector>
 
 #include "game/keyboard.h"
 #include "game/players.h"
@@ -11,6 +12,7 @@
 #include "game/shell.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
+#include "gfx/pixels.h"
 #include "gfx/sprite.h"
 #include "resources/resource.h"
 #include "web/web_shell.h"
@@ -46,9 +48,30 @@ EMSCRIPTEN_KEEPALIVE void zot_press(int x, int y) {
   if (!closed) OnTablePress(x, y);
 }
 
-// The table's keys by their place on the keyboard (KeyboardEvent.code), as the
-// Windows window takes them; held-down play and draw keys do not repeat, and F2
-// is the New game command.
+// The buttons of the hand and the draw pile: presses on those places.
+EMSCRIPTEN_KEEPALIVE void zot_hand_card(int index) {
+  if (closed) return;
+  HideHandSelection();
+  PressHandCard(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void zot_draw_pile() {
+  if (closed) return;
+  HideHandSelection();
+  PressDrawPile();
+}
+
+// The picture of card `code` (0 the back) for the hand's buttons, RGBA, 60 x 90.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* zot_card_rgba(int code) {
+  static std::vector<std::uint32_t> rgba;
+  rgba = code >= 0 && code < kCardSpriteCount ? SpriteRgba(cardSprites[code]) : std::vector<std::uint32_t>();
+  rgba.resize(static_cast<std::size_t>(kCardWidth) * kCardHeight);
+  return rgba.data();
+}
+
+// The table's keys as the page names them (KeyD for the letter D of the
+// layout), as the Windows window takes them; held-down play and draw keys do
+// not repeat, and F2 is the New game command.
 EMSCRIPTEN_KEEPALIVE void zot_key(const char* code, int repeat) {
   if (closed) return;
   const auto is = [code](const char* name) { return std::strcmp(code, name) == 0; };
@@ -83,7 +106,8 @@ int main() {
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
   StartUpTable();
-  ShowDialogPicture();
+  ListenToTable();
+  ShowDialogPictures();
   RenderTable(mainWindow);
   return 0;
 }

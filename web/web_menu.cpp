@@ -23,6 +23,7 @@ void OnCommand(int commandId) {
     case IDM_ABOUT: ShowAbout(); break;
     case IDM_CARD_POINTS: ShowCardPoints(); break;
     case IDM_MANUAL: ShowManual(); break;
+    case IDM_STATISTICS: ShowStatistics(); break;
     default: break;
   }
   if (CommandStartsMatch(commandId)) StartMatch();

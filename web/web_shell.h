@@ -12,8 +12,15 @@ void OnCommand(int commandId);
 void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
-// Hands the card back, as the dialogs show it, to the page.
-void ShowDialogPicture();
+void ShowStatistics();
+// Hands the pictures the dialogs show to the page: the card back, and the
+// colour bar whose strips stand beside the colour chooser's choices.
+void ShowDialogPictures();
+
+// The table as the human may know it (web_view.cpp): the view after every
+// drawing, and the rules' events as they happen.
+void ListenToTable();
+void ShowTableView();
 
 // The end of the page's program: no more moves, drawing or presses.
 void CloseTable();

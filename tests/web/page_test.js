@@ -7,128 +7,8 @@
 // the table waits, and nothing is logged as an error.
 //   page_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
 'use strict';
-const fs = require('fs');
-const path = require('path');
-const zlib = require('zlib');
-const { execFileSync } = require('child_process');
-const { chromium } = require('playwright-core');
-const rcWords = require('../../web/rc_words.js');
-
-const [pageFile, planTool, renderTool, resources, outDir] = process.argv.slice(2);
-fs.mkdirSync(outDir, { recursive: true });
-const pageUrl = 'file://' + path.resolve(pageFile);
-let passed = 0, failed = 0;
-
-function check(name, ok, detail = '') {
-  if (ok) passed++;
-  else { failed++; console.log(`FAIL: ${name}${detail ? ': ' + detail : ''}`); }
-  return ok;
-}
-const checkEq = (name, got, want) =>
-  check(name, JSON.stringify(got) === JSON.stringify(want), `got ${JSON.stringify(got)}, want ${JSON.stringify(want)}`);
-
-// Our PNG writer: 8-bit RGB, filter 0 on every row.
-function readPng(file) {
-  const bytes = fs.readFileSync(file), idat = [];
-  for (let at = 8; at < bytes.length; at += 12 + bytes.readUInt32BE(at)) {
-    if (bytes.toString('ascii', at + 4, at + 8) === 'IDAT') idat.push(bytes.subarray(at + 8, at + 8 + bytes.readUInt32BE(at)));
-  }
-  const raw = zlib.inflateSync(Buffer.concat(idat)), stride = bytes.readUInt32BE(16) * 3, rgb = Buffer.alloc(raw.length);
-  for (let y = 0; y * (stride + 1) < raw.length; ++y) raw.copy(rgb, y * stride, y * (stride + 1) + 1, (y + 1) * (stride + 1));
-  return rgb.subarray(0, (raw.length / (stride + 1)) * stride);
-}
-
-function render(name, args) {
-  const file = path.join(outDir, name + '.png');
-  execFileSync(args[0] === 'plan' ? planTool : renderTool, [...args.slice(1), args[0] === 'plan' ? '--picture' : '-o', file],
-               { stdio: ['ignore', 'ignore', 'ignore'] });
-  return readPng(file);
-}
-
-const canvasRgb = async (page) => Buffer.from(await page.evaluate(() => {
-  const data = document.getElementById('table').getContext('2d').getImageData(0, 0, 600, 400).data;
-  let s = '';
-  for (let i = 0; i < data.length; i += 4) s += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
-  return btoa(s);
-}), 'base64');
-
-function differing(a, b) {
-  let n = 0;
-  for (let i = 0; i < a.length; i += 3) n += a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2];
-  return n;
-}
-
-// Waits until the canvas shows `model` exactly.
-async function expectTable(page, name, model, timeoutMs) {
-  const deadline = Date.now() + timeoutMs;
-  for (;;) {
-    const diff = differing(await canvasRgb(page), model);
-    if (diff === 0) return check(name, true);
-    if (Date.now() > deadline) return check(name, false, `${diff} pixels differ from the model`);
-    await page.waitForTimeout(100);
-  }
-}
-
-// Counts timers, animation frames and the cues started, before the page runs.
-function instrument() {
-  const pending = new Set(), realSet = window.setTimeout, realClear = window.clearTimeout;
-  const realInterval = window.setInterval, realFrame = window.requestAnimationFrame;
-  window.__zot = { pending, timeouts: 0, intervals: 0, frames: 0, cues: [] };
-  window.setTimeout = (callback, ms, ...rest) => {
-    const id = realSet.call(window, (...args) => { pending.delete(id); callback(...args); }, ms, ...rest);
-    window.__zot.timeouts++;
-    return pending.add(id), id;
-  };
-  window.clearTimeout = (id) => { pending.delete(id); realClear.call(window, id); };
-  window.setInterval = (...args) => { window.__zot.intervals++; return realInterval.apply(window, args); };
-  window.requestAnimationFrame = (callback) => { window.__zot.frames++; return realFrame.call(window, callback); };
-  const realStart = AudioBufferSourceNode.prototype.start;
-  AudioBufferSourceNode.prototype.start = function (...args) {
-    window.__zot.cues.push([this.buffer.length, this.buffer.sampleRate]);
-    return realStart.apply(this, args);
-  };
-}
-
-const errors = [];
-async function openPage(browser, seconds, viewport) {
-  const page = await browser.newPage({ viewport });
-  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.clock.setFixedTime(seconds * 1000);
-  await page.addInitScript(instrument);
-  await page.goto(pageUrl);
-  // The canvas is transparent until the first frame is presented.
-  await page.waitForFunction(() => document.getElementById('table').getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255);
-  return page;
-}
-
-const state = (page) => page.evaluate(() => ({
-  pending: window.__zot.pending.size, timeouts: window.__zot.timeouts, intervals: window.__zot.intervals,
-  frames: window.__zot.frames, cues: window.__zot.cues.length,
-  lastCue: window.__zot.cues[window.__zot.cues.length - 1] || null,
-  dialog: Array.from(document.querySelectorAll('.dialog:not([hidden])')).map((d) => d.id),
-}));
-
-async function press(page, x, y) {
-  const box = await page.locator('#table').boundingBox();
-  await page.mouse.click(box.x + (x + 0.5) * box.width / 600, box.y + (y + 0.5) * box.height / 400);
-}
-
-async function chooseMenu(page, id) {
-  await page.click(`.menu:has(li[data-command="${id}"]) .menu-title`);
-  await page.click(`li[data-command="${id}"]`);
-}
-
-const marks = (page) => page.$$eval('li[aria-checked="true"]', (items) => items.map((i) => Number(i.dataset.command)));
-
-const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
-  caption: d.querySelector('.caption').firstChild.textContent,
-  texts: Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label')).map((e) => e.textContent),
-  buttons: Array.from(d.querySelectorAll('button[data-answer]')).map((b) => b.textContent),
-  direction: getComputedStyle(d).direction,
-}));
-
-const waitDialog = (page, id) => page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
+const { fs, path, pageFile, pageUrl, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage, state,
+  press, chooseMenu, marks, dialogTexts, waitDialog, words, planOf, run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -146,7 +26,7 @@ const kCaptions = { 169: 'أختر اللون', 174: 'النتيجة', 177: 'ا�
 // Follows e2e_plan's script: presses, dialog answers, and the model's table
 // whenever the human is to move and at the end.
 async function playMatch(page, name, settings, menu) {
-  const plan = execFileSync(planTool, settings, { encoding: 'utf8' }).trim().split('\n').map((l) => l.split(' '));
+  const plan = planOf(settings);
   const model = (moves) => render(`${name}_${moves}`, [menu ? 'plan' : 'render', ...settings, '--moves', String(moves)]);
   let lastMoves = 0, firstTurn = true, keyDrawn = false;
   for (const [verb, a, b, c] of plan) {
@@ -206,7 +86,6 @@ async function playMatch(page, name, settings, menu) {
 }
 
 // The menu and the dialogs' words as the resource script has them for the page.
-const words = rcWords.read(path.join(resources, 'zot.rc'), path.join(resources, 'resource.h'), { page: true });
 const kMenus = words.menu.map((popup) => [popup.text.replace('&', ''),
   popup.items.map((item) => item.separator ? [0, ''] : [item.id, item.text])]);
 const kStartMarks = words.menu.flatMap((popup) => popup.items.filter((item) => item.checked).map((item) => item.id));
@@ -314,54 +193,42 @@ async function menuAndDialogs(page, seed) {
   check('exit: table gone, no timer', closed && !visible && s.pending === 0, JSON.stringify(s));
 }
 
-(async () => {
-  const started = Date.now();
-  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
-  try {
-    const size = fs.statSync(pageFile).size;
-    check('page under 1.5 MB', size < 1.5e6, `${size} bytes`);
+run('browser tests', async (browser) => {
+  const size = fs.statSync(pageFile).size;
+  check('page under 1.5 MB', size < 1.5e6, `${size} bytes`);
 
-    // The first frame, on the real clock: the page marks it.
-    let page = await browser.newPage();
-    await page.goto(pageUrl);
-    await page.waitForFunction(() => performance.getEntriesByName('zot-first-frame').length > 0);
-    const firstFrame = await page.evaluate(() => performance.getEntriesByName('zot-first-frame')[0].startTime);
-    console.log(`page ${size} bytes, first frame ${Math.round(firstFrame)} ms after navigation`);
-    check('first frame within a second', firstFrame < 1000, `${firstFrame} ms`);
-    await page.close();
+  // The first frame, on the real clock: the page marks it.
+  let page = await browser.newPage();
+  await page.goto(pageUrl);
+  await page.waitForFunction(() => performance.getEntriesByName('zot-first-frame').length > 0);
+  const firstFrame = await page.evaluate(() => performance.getEntriesByName('zot-first-frame')[0].startTime);
+  console.log(`page ${size} bytes, first frame ${Math.round(firstFrame)} ms after navigation`);
+  check('first frame within a second', firstFrame < 1000, `${firstFrame} ms`);
+  await page.close();
 
-    // Menu and dialogs, at a window that fits the table once; at this second
-    // the human draws a playable card on the first turn.
-    page = await openPage(browser, 1767225624, { width: 1280, height: 720 });
-    await expectTable(page, 'idle table', render('idle', ['render', '--idle', '--players', '4']), 0);
-    await page.waitForTimeout(1000);
-    const idle = await state(page);
-    check('idle: no timer, interval or animation frame', idle.pending + idle.timeouts + idle.intervals + idle.frames === 0,
-          JSON.stringify(idle));
-    await menuAndDialogs(page, 1767225624);
-    await page.close();
+  // Menu and dialogs, at a window that fits the table once; at this second
+  // the human draws a playable card on the first turn.
+  page = await openPage(browser, 1767225624, { width: 1280, height: 720 });
+  await expectTable(page, 'idle table', render('idle', ['render', '--idle', '--players', '4']), 0);
+  await page.waitForTimeout(1000);
+  const idle = await state(page);
+  check('idle: no timer, interval or animation frame', idle.pending + idle.timeouts + idle.intervals + idle.frames === 0,
+        JSON.stringify(idle));
+  await menuAndDialogs(page, 1767225624);
+  await page.close();
 
-    const seed = 1767225620;
+  const seed = 1767225620;
 
-    // The default match, at a window that fits the table twice over.
-    page = await openPage(browser, seed, { width: 1400, height: 900 });
-    checkEq('table scaled by whole multiples', await page.$eval('#table', (c) => [c.width, c.height, c.style.width, c.style.height]),
-            [600, 400, '1200px', '800px']);
-    await playMatch(page, 'match', ['--seed', String(seed), '--players', '4', '--rules', 'standard', '--length', 'one-deal']);
-    await page.close();
+  // The default match, at a window that fits the table twice over.
+  page = await openPage(browser, seed, { width: 1400, height: 900 });
+  checkEq('table scaled by whole multiples', await page.$eval('#table', (c) => [c.width, c.height, c.style.width, c.style.height]),
+          [600, 400, '1200px', '800px']);
+  await playMatch(page, 'match', ['--seed', String(seed), '--players', '4', '--rules', 'standard', '--length', 'one-deal']);
+  await page.close();
 
-    // Two players and draw-until-playable from the menu, a match the human loses.
-    const menuSeed = 1767226053;
-    page = await openPage(browser, menuSeed, { width: 1280, height: 720 });
-    await playMatch(page, 'menu match', ['--seed', String(menuSeed), '--menu', '40015,40024'], true);
-    await page.close();
-  } catch (error) {
-    check('test ran to the end', false, error.stack);
-  } finally {
-    await browser.close();
-  }
-  checkEq('no console errors or page errors', errors, []);
-  console.log(`browser tests took ${((Date.now() - started) / 1000).toFixed(1)} s`);
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
-})();
+  // Two players and draw-until-playable from the menu, a match the human loses.
+  const menuSeed = 1767226053;
+  page = await openPage(browser, menuSeed, { width: 1280, height: 720 });
+  await playMatch(page, 'menu match', ['--seed', String(menuSeed), '--menu', '40015,40024'], true);
+  await page.close();
+});

@@ -1,0 +1,247 @@
+// What every browser suite of the page shares: checks, the model's pictures
+// from zot-render and e2e_plan, the canvas read back, the page opened from
+// disk with the calendar fixed and its timers counted, presses and menus.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const { execFileSync } = require('child_process');
+const { chromium } = require('playwright-core');
+const rcWords = require('../../web/rc_words.js');
+
+// Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
+const [pageFile, planTool, renderTool, resources, outDir] = process.argv.slice(2);
+fs.mkdirSync(outDir, { recursive: true });
+const pageUrl = 'file://' + path.resolve(pageFile);
+let passed = 0, failed = 0;
+
+function check(name, ok, detail = '') {
+  if (ok) passed++;
+  else { failed++; console.log(`FAIL: ${name}${detail ? ': ' + detail : ''}`); }
+  return ok;
+}
+const checkEq = (name, got, want) =>
+  check(name, JSON.stringify(got) === JSON.stringify(want), `got ${JSON.stringify(got)}, want ${JSON.stringify(want)}`);
+
+// Our PNG writer: 8-bit RGB, filter 0 on every row.
+function readPng(file) {
+  const bytes = fs.readFileSync(file), idat = [];
+  for (let at = 8; at < bytes.length; at += 12 + bytes.readUInt32BE(at)) {
+    if (bytes.toString('ascii', at + 4, at + 8) === 'IDAT') idat.push(bytes.subarray(at + 8, at + 8 + bytes.readUInt32BE(at)));
+  }
+  const raw = zlib.inflateSync(Buffer.concat(idat)), stride = bytes.readUInt32BE(16) * 3, rgb = Buffer.alloc(raw.length);
+  for (let y = 0; y * (stride + 1) < raw.length; ++y) raw.copy(rgb, y * stride, y * (stride + 1) + 1, (y + 1) * (stride + 1));
+  return rgb.subarray(0, (raw.length / (stride + 1)) * stride);
+}
+
+function render(name, args) {
+  const file = path.join(outDir, name + '.png');
+  execFileSync(args[0] === 'plan' ? planTool : renderTool, [...args.slice(1), args[0] === 'plan' ? '--picture' : '-o', file],
+               { stdio: ['ignore', 'ignore', 'ignore'] });
+  return readPng(file);
+}
+
+const canvasRgb = async (page) => Buffer.from(await page.evaluate(() => {
+  const data = document.getElementById('table').getContext('2d').getImageData(0, 0, 600, 400).data;
+  let s = '';
+  for (let i = 0; i < data.length; i += 4) s += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
+  return btoa(s);
+}), 'base64');
+
+function differing(a, b) {
+  let n = 0;
+  for (let i = 0; i < a.length; i += 3) n += a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2];
+  return n;
+}
+
+// Waits until the canvas shows `model` exactly.
+async function expectTable(page, name, model, timeoutMs) {
+  const deadline = Date.now() + timeoutMs;
+  for (;;) {
+    const diff = differing(await canvasRgb(page), model);
+    if (diff === 0) return check(name, true);
+    if (Date.now() > deadline) return check(name, false, `${diff} pixels differ from the model`);
+    await page.waitForTimeout(100);
+  }
+}
+
+// Counts timers, animation frames and the cues started, before the page runs.
+function instrument() {
+  const pending = new Set(), realSet = window.setTimeout, realClear = window.clearTimeout;
+  const realInterval = window.setInterval, realFrame = window.requestAnimationFrame;
+  window.__zot = { pending, timeouts: 0, intervals: 0, frames: 0, cues: [] };
+  window.setTimeout = (callback, ms, ...rest) => {
+    const id = realSet.call(window, (...args) => { pending.delete(id); callback(...args); }, ms, ...rest);
+    window.__zot.timeouts++;
+    return pending.add(id), id;
+  };
+  window.clearTimeout = (id) => { pending.delete(id); realClear.call(window, id); };
+  window.setInterval = (...args) => { window.__zot.intervals++; return realInterval.apply(window, args); };
+  window.requestAnimationFrame = (callback) => { window.__zot.frames++; return realFrame.call(window, callback); };
+  const realStart = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    window.__zot.cues.push([this.buffer.length, this.buffer.sampleRate]);
+    return realStart.apply(this, args);
+  };
+}
+
+const errors = [];
+function watchErrors(page) {
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(error.message));
+}
+
+// Once the page has its first frame and any saved match in place.
+const framed = (page) => page.waitForSelector('#game:not([aria-busy])', { state: 'attached' });
+
+// A page at calendar second `seconds`: with `clock`, its timers run only when
+// the test moves the clock on (page.clock.runFor), so computer moves take no
+// real time; without, they run on the real clock.
+async function openPage(browser, seconds, viewport, options = {}) {
+  const context = options.context || await browser.newContext({ viewport, ...options.device });
+  const page = await context.newPage();
+  watchErrors(page);
+  if (options.clock) {
+    // Paused within the second, so the match is that second's however slow the start.
+    await page.clock.install({ time: seconds * 1000 });
+    await page.clock.pauseAt(seconds * 1000 + 500);
+  } else {
+    await page.clock.setFixedTime(seconds * 1000);
+  }
+  await page.addInitScript(instrument);
+  await page.goto(pageUrl);
+  await framed(page);
+  return page;
+}
+
+const state = (page) => page.evaluate(() => ({
+  pending: window.__zot.pending.size, timeouts: window.__zot.timeouts, intervals: window.__zot.intervals,
+  frames: window.__zot.frames, cues: window.__zot.cues.length,
+  lastCue: window.__zot.cues[window.__zot.cues.length - 1] || null,
+  dialog: Array.from(document.querySelectorAll('.dialog:not([hidden])')).map((d) => d.id),
+}));
+
+async function press(page, x, y) {
+  const box = await page.locator('#table').boundingBox();
+  await page.mouse.click(box.x + (x + 0.5) * box.width / 600, box.y + (y + 0.5) * box.height / 400);
+}
+
+async function chooseMenu(page, id) {
+  await page.click(`.menu:has(li[data-command="${id}"]) .menu-title`);
+  await page.click(`li[data-command="${id}"]`);
+}
+
+const marks = (page) => page.$$eval('li[aria-checked="true"]', (items) => items.map((i) => Number(i.dataset.command)));
+
+const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
+  caption: d.querySelector('.caption').firstChild.textContent,
+  texts: Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label')).map((e) => e.textContent),
+  buttons: Array.from(d.querySelectorAll('button[data-answer]')).map((b) => b.textContent),
+  direction: getComputedStyle(d).direction,
+}));
+
+const waitDialog = (page, id) => page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
+
+
+// The resource script's words as the page has them.
+const words = rcWords.read(path.join(resources, 'zot.rc'), path.join(resources, 'resource.h'), { page: true });
+
+// The lines of e2e_plan's script for these settings, each split into words.
+const planOf = (settings) => execFileSync(planTool, settings, { encoding: 'utf8' }).trim().split('\n').map((l) => l.split(' '));
+
+const kDialogIds = { color: 169, drawn: 180, score: 174, won: 177, lost: 178 };
+// Computer moves come as the clock moves on.
+// The dialog of that kind, or (null) any.
+async function waitForDialog(page, kind) {
+  const done = async () => { const open = await dialogOpen(page); return kind === null ? open !== 0 : open === kDialogIds[kind]; };
+  for (let tries = 0; tries < 300 && !await done(); ++tries) await page.clock.runFor(1100);
+}
+
+const dialogOpen = (page) => page.evaluate(() => {
+  const open = document.querySelector('.dialog:not([hidden])');
+  return open ? Number(open.id.slice(7)) : 0;
+});
+
+// Follows e2e_plan's script on `page` whose clock is the test's: the human's
+// moves and dialog answers by `act` (start, card(index; -1 the draw pile),
+// color, ok), computer moves by moving the clock on, the table equal to the
+// model at every human turn, where `act.turn(step)` may look at the page.
+// `reloadAt(step)` may ask for a reload before a step; after one inside a
+// dialog the match is back before the move that opened it: a computer's move
+// replays by itself, the human's is made again.
+async function followPlan(page, name, settings, act, reloadAt = () => false) {
+  const plan = planOf(settings);
+  const model = (moves) => render(`${name}_${moves}`, ['plan', ...settings, '--moves', String(moves)]);
+  let lastHumanStep = 0, lastMoves = 0;
+  for (let i = 0; i < plan.length; ++i) {
+    const [verb, a, b, c] = plan[i];
+    if (verb === 'dialog') await waitForDialog(page, a);
+    if (reloadAt(i)) {
+      await page.reload();
+      await framed(page);
+      const yourTurn = await page.$eval('#status-turn', (e, you) => e.textContent.startsWith(you),
+                                        words.strings.IDS_STATUS_TURN_YOU.split('،')[0]);
+      if (verb === 'dialog' && yourTurn) {
+        i = lastHumanStep - 1;
+        continue;
+      }
+      if (verb === 'dialog') {
+        // A computer's move replays with all its dialogs: go back to the first.
+        await waitForDialog(page, null);
+        const opened = await dialogOpen(page);
+        let j = i;
+        while (plan[j - 1][0] === 'dialog' && kDialogIds[plan[j][1]] !== opened) --j;
+        i = j - 1;
+        continue;
+      }
+    }
+    if (verb === 'start') await act.start(page);
+    else if (verb === 'menu') await page.evaluate((id) => document.querySelector(`li[data-command="${id}"]`).click(), a);
+    else if (verb === 'click') {
+      lastHumanStep = i;
+      await act.card(page, Number(c));
+    } else if (verb === 'table' || verb === 'over') {
+      const picture = model(Number(a));
+      let diff = 0;
+      // One computer move a tick; a refused draw under draw-until-playable rules is a move too.
+      for (let tries = Number(a) - lastMoves + 3; tries > 0 && (diff = differing(await canvasRgb(page), picture)) !== 0; --tries) {
+        await page.clock.runFor(1100);
+      }
+      lastMoves = Number(a);
+      if (!checkEq(`${name}: table after ${a} moves`, diff, 0)) return false;
+      if (verb === 'table' && act.turn) await act.turn(page, i);
+    } else if (verb === 'dialog') {
+      const id = kDialogIds[a];
+      if (!checkEq(`${name}: ${a} dialog at step ${i}`, await dialogOpen(page), id)) return false;
+      if (a === 'score') {
+        const fields = await page.$$eval('#dialog-174 [data-field]', (f) => f.map((e) => e.textContent));
+        const [p, s] = [b.split(','), c.split(',')];
+        checkEq(`${name}: score fields`, fields, [...p, ...s]);
+      }
+      if (a === 'color') await act.color(page, Number(b));
+      await act.ok(page, id);
+    }
+  }
+  return true;
+}
+
+async function run(name, body) {
+  const started = Date.now();
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+  try {
+    await body(browser);
+  } catch (error) {
+    check('test ran to the end', false, error.stack);
+  } finally {
+    await browser.close();
+  }
+  checkEq('no console errors or page errors', errors, []);
+  console.log(`${name} took ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+}
+
+module.exports = {
+  fs, path, pageFile, pageUrl, resources, check, checkEq, render, canvasRgb, differing, expectTable, errors, watchErrors,
+  framed, openPage, state, press, chooseMenu, marks, dialogTexts, waitDialog, words, planOf, dialogOpen, followPlan, run,
+};

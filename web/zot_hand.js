@@ -1,0 +1,57 @@
+// The human's hand as buttons, one per card in the hand's order, with the
+// game's own card pictures and the cards' names, and the draw pile beside
+// them. On touch screens they are the large hand a finger plays from; elsewhere
+// they stay out of sight but in the accessibility tree and the Tab order, and
+// show while one of them has the focus. A button acts as a press on its card
+// of the table, with the very same legality, cues and dialogs.
+'use strict';
+
+const ZotHand = (function () {
+  let cards = null, pile = null, pictureOf = null;
+  let shown = '';
+
+  function makeButton() {
+    const button = document.createElement('button');
+    button.className = 'card';
+    button.append(document.createElement('img'));
+    button.firstChild.alt = '';
+    return button;
+  }
+
+  // Buttons are kept by place: after a play the focus stays where it was.
+  function show(view) {
+    if (!pile.firstChild.src) pile.firstChild.src = pictureOf(0);
+    const hand = view.deal ? view.hand : [];
+    const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
+    if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
+    const key = hand.join(',');
+    if (key === shown) return;
+    shown = key;
+    const focused = cards.contains(document.activeElement);
+    while (cards.childElementCount > hand.length) cards.lastElementChild.remove();
+    hand.forEach((code, i) => {
+      const button = cards.children[i] || cards.appendChild(makeButton());
+      if (button.dataset.code === String(code)) return;
+      button.dataset.code = code;
+      button.dataset.index = i;
+      button.firstChild.src = pictureOf(code);
+      button.setAttribute('aria-label', ZotAccess.cardName(code));
+    });
+    if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
+  }
+
+  // The index of the card a button stands for, -1 for the pile, null for none.
+  function target(element) {
+    if (pile.contains(element)) return -1;
+    const button = element.closest && element.closest('#hand-cards .card');
+    return button ? Number(button.dataset.index) : null;
+  }
+
+  function init(pictureGetter) {
+    cards = document.getElementById('hand-cards');
+    pile = document.getElementById('draw-pile');
+    pictureOf = pictureGetter;
+  }
+
+  return { init, show, target };
+})();
