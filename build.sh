@@ -75,7 +75,7 @@ case "${1:-}" in
     configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win" -DZOT_WEB_BUILD_DIR="$root/build/web"
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
     configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
-    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds
+    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds zot_fuzz_saved_game zot-sim
     logs=$root/build/test-logs
     mkdir -p "$logs"
     status=0
@@ -89,7 +89,7 @@ case "${1:-}" in
     run_ctest plain "$root/build/native"
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
     run_ctest asan "$root/build/asan" -LE 'wine|fuzz'
-    echo "== fuzzing the bitmap decoder"
+    echo "== fuzzing the bitmap and saved-game decoders"
     run_ctest fuzz "$root/build/fuzz" -L fuzz
     # One line for the three runs together.
     sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$logs"/*.log |

@@ -1,10 +1,17 @@
-// zot-sim: one headless match with its trace, or a summary over many seeds.
-//   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500 [--count K]
+// zot-sim: one headless match with its trace, or a summary over many seeds, or
+// the saves the page would keep through one match (positions to load into the
+// page, and the saved-game fuzzer's seeds).
+//   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500
+//           [--count K | --saves DIR]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "game/events.h"
+#include "game/saved_game.h"
+#include "game/statistics.h"
 #include "tools/sim/headless.h"
 
 namespace {
@@ -12,7 +19,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: zot-sim --seed S --players 2|3|4 --rules standard|until-playable "
-               "--length one-deal|to-500 [--count K]\n");
+               "--length one-deal|to-500 [--count K | --saves DIR]\n");
   return 2;
 }
 
@@ -22,11 +29,42 @@ bool ParseInteger(const char* text, long long* value) {
   return end != text && *end == '\0';
 }
 
+bool WriteFile(const std::string& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
+}
+
+// DIR/<seed>-<n>.txt: the save at start-up (n = 0), after the first deal (1) and
+// after every move, with the record counted from the table's events.
+int WriteSaves(const MatchSettings& settings, const std::string& dir) {
+  SetTableObserver([](const TableEvent& event) { CountTableEvent(matchStatistics, event); });
+  ResetStatistics(matchStatistics);
+  SetUpTable(settings);
+  int n = 0;
+  auto save = [&] {
+    const std::string path = dir + "/" + std::to_string(settings.seed) + "-" + std::to_string(n++) + ".txt";
+    if (WriteFile(path, EncodeSavedGame(CaptureGame(CurrentTick())))) return true;
+    std::fprintf(stderr, "zot-sim: cannot write %s\n", path.c_str());
+    return false;
+  };
+  DealRecord deal;
+  MoveRecord move;
+  bool ok = save();
+  if (ok) BeginMatch(&deal);
+  ok = ok && save();
+  while (ok && StepMove(&move) == StepResult::kMoved) ok = save();
+  if (ok) std::printf("%d saves in %s\n", n, dir.c_str());
+  return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   MatchSettings settings;
   long long count = 0;
+  const char* saves = nullptr;
   for (int i = 1; i < argc; ++i) {
     const char* option = argv[i];
     if (i + 1 >= argc) return Usage();
@@ -57,11 +95,14 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(option, "--count") == 0) {
       if (!ParseInteger(value, &number) || number < 1) return Usage();
       count = number;
+    } else if (std::strcmp(option, "--saves") == 0) {
+      saves = value;
     } else {
       return Usage();
     }
   }
 
+  if (saves != nullptr) return count == 0 ? WriteSaves(settings, saves) : Usage();
   if (count == 0) {
     const MatchTotals totals = RunMatch(settings, stdout);
     if (!totals.ended) {
