@@ -136,6 +136,8 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
       {"turn of no seat", [](SavedGame& g) { g.table.currentPlayer = 3; }},
       {"direction 0 in a deal", [](SavedGame& g) { g.table.direction = 0; }},
       {"direction 0, dealt", [](SavedGame& g) { g.table.direction = g.table.dealActive = 0; }},
+      {"direction 2", [](SavedGame& g) { g.table.direction = 2; }},
+      {"turn 256", [](SavedGame& g) { g.table.currentPlayer = 0; }, "\nturn 0\n", "\nturn 256\n"},
       {"flag 2", [](SavedGame& g) { g.table.soundOn = 2; }},
       {"colour 4", [](SavedGame& g) { g.table.currentColor = 4; }},
       {"hand points", [](SavedGame& g) { g.table.handPoints[3] = 1241; }},
@@ -150,6 +152,7 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
       {"won > played", [](SavedGame& g) { g.statistics.tallies[0][0] = {1, 1, 1}; }},
       {"streak > best", [](SavedGame& g) { g.statistics.currentStreak = 4; }},
       {"best > won", [](SavedGame& g) { g.statistics.bestStreak = 6; }},
+      {"counted 2", [](SavedGame& g) { g.statistics.matchCounted = 2; }},
   };
   for (const auto& c : cases) {
     SavedGame broken = good;
