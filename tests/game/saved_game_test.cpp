@@ -127,16 +127,17 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
       {"sign", nullptr, "players 3", "players +3"},
       {"leading zero", nullptr, "players 3", "players 03"},
       {"wraps to 2", nullptr, "streak 2", "streak 4294967298"},
-      {"five players", [](SavedGame& g) { g.table.playerCount = 5, g.table.dealActive = 0; }},
+      {"five players", [](SavedGame& g) { g.table.playerCount = 5; g.table.dealActive = 0; }},
       {"one player", [](SavedGame& g) {
          g.table.playerCount = 1;
          g.table.currentPlayer = 0;
          MoveAll(g.table.hands[1], g.table.hands[0]);
-         MoveAll(g.table.hands[2], g.table.hands[0]);
-       }},
+         MoveAll(g.table.hands[2], g.table.hands[0]); }},
       {"turn of no seat", [](SavedGame& g) { g.table.currentPlayer = 3; }},
       {"direction 0 in a deal", [](SavedGame& g) { g.table.direction = 0; }},
       {"direction 0, dealt", [](SavedGame& g) { g.table.direction = g.table.dealActive = 0; }},
+      {"direction 2", [](SavedGame& g) { g.table.direction = 2; }},
+      {"turn 256", [](SavedGame& g) { g.table.currentPlayer = 0; }, "\nturn 0\n", "\nturn 256\n"},
       {"flag 2", [](SavedGame& g) { g.table.soundOn = 2; }},
       {"colour 4", [](SavedGame& g) { g.table.currentColor = 4; }},
       {"hand points", [](SavedGame& g) { g.table.handPoints[3] = 1241; }},
@@ -151,6 +152,7 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
       {"won > played", [](SavedGame& g) { g.statistics.tallies[0][0] = {1, 1, 1}; }},
       {"streak > best", [](SavedGame& g) { g.statistics.currentStreak = 4; }},
       {"best > won", [](SavedGame& g) { g.statistics.bestStreak = 6; }},
+      {"counted 2", [](SavedGame& g) { g.statistics.matchCounted = 2; }},
   };
   for (const auto& c : cases) {
     SavedGame broken = good;
