@@ -102,9 +102,19 @@ run('pocket tests', async (browser) => {
     await page.context().close();
   }
 
+  // A hand of 37 cards on a phone on its side: the hand scrolls, its cards
+  // stay a finger's size (draw-until-playable rules, the human first).
+  let page = await openPage(browser, 1767225624, null, { device: turned(kPhone), clock: true });
+  await page.evaluate(() => document.querySelector('li[data-command="40024"]').click());
+  for (let draws = 0; draws < 30; ++draws) await page.locator('#draw-pile').dispatchEvent('click');
+  const big = await layout(page);
+  checkEq('a big hand: 37 cards', big.cards.length, 38);
+  checkLayout('a big hand', big, true);
+  await page.context().close();
+
   // A whole match on an upright phone by taps on the large hand only; at the
   // first turn a pinch on the hand plays nothing.
-  let page = await openPage(browser, seed, null, { device: kPhone, clock: true });
+  page = await openPage(browser, seed, null, { device: kPhone, clock: true });
   let pinched = false;
   await followPlan(page, 'phone match', ['--seed', String(seed), '--players', '4'], bySelectors(async (p, selector) => {
     if (!pinched && selector.startsWith('#hand-cards')) {
