@@ -19,6 +19,9 @@ const ZotDialogs = (function () {
     }
     const scroller = element.querySelector('.help-text');
     if (scroller) scroller.scrollTop = 0;
+    // The focus comes back where it was: a player who pressed a card by
+    // keyboard or screen reader goes on from that card.
+    const before = document.activeElement;
     overlay.hidden = false;
     element.hidden = false;
     element.querySelector('.default').focus();
@@ -28,6 +31,7 @@ const ZotDialogs = (function () {
         overlay.hidden = true;
         element.onclick = null;
         open = null;
+        if (before && before.isConnected && before.focus) before.focus();
         resolve(answer);
       };
       element.onclick = (event) => {

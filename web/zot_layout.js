@@ -124,7 +124,9 @@ const ZotLayout = (function () {
     frame = document.getElementById('table-frame');
     canvas = document.getElementById('table');
     hand = document.getElementById('hand');
-    window.addEventListener('resize', fit);
+    // The room changes with the window, a turned phone, the browser's bars,
+    // and the menu bar's height once its font has loaded.
+    new ResizeObserver(fit).observe(game);
     watchResolution();
     fit();
   }

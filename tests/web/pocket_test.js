@@ -21,8 +21,17 @@ const turned = (device) => ({ ...device, viewport: { width: device.viewport.heig
 const W = words.strings;
 const kSaveKey = 'zot.match.v1';
 
-// Where the table and the hand buttons are, in CSS and device pixels.
-const layout = (page) => page.evaluate(() => {
+// Where the table and the hand buttons are, in CSS and device pixels, once
+// the page has settled into its room.
+async function layout(page) {
+  let last = '', now = '';
+  for (let tries = 0; tries < 20 && (now = JSON.stringify(await measure(page))) !== last; ++tries) {
+    last = now;
+    await page.waitForTimeout(50);
+  }
+  return JSON.parse(now);
+}
+const measure = (page) => page.evaluate(() => {
   const box = document.getElementById('table').getBoundingClientRect(), ratio = devicePixelRatio;
   const rect = (e) => { const r = e.getBoundingClientRect(); return { x: r.x, y: r.y, w: r.width, h: r.height }; };
   return { ratio, k: box.width * ratio / 600, left: box.left * ratio, top: box.top * ratio,
