@@ -54,7 +54,7 @@ bool IsChecked(HWND dialog, int controlId) {
 
 }  // namespace
 
-INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
       SendDlgItemMessageW(dialog, id, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -63,6 +63,13 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (color >= 0 && color <= 3) {
       SendDlgItemMessageW(dialog, IDC_BLUE + color, BM_SETCHECK, BST_CHECKED, 0);
     }
+    return TRUE;
+  }
+  if (message == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const int color = static_cast<int>(item->CtlID) - IDC_BLUE_SWATCH;
+    if (color < 0 || color > 3) return FALSE;
+    DrawColorStrip(item->hDC, item->rcItem, color);
     return TRUE;
   }
   if (message == WM_COMMAND) {

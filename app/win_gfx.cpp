@@ -1,7 +1,9 @@
 // The Windows side of the drawing: the frame as a DIB section in a memory DC,
-// its presentation, and the bitmap resources of the module.
+// its presentation, the colour chooser's strips, and the bitmap resources of the module.
 #include "app/win_scale.h"
 #include "app/win_shell.h"
+
+#include <algorithm>
 
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
@@ -51,6 +53,24 @@ void DrawFrameScaled(HDC dc, const FrameBuffer& frame) {
   SetStretchBltMode(dc, COLORONCOLOR);
   StretchDIBits(dc, 0, 0, displayScale.presentedWidth, displayScale.presentedHeight, 0, 0, frame.width, frame.height,
                 frame.pixels, reinterpret_cast<const BITMAPINFO*>(&frame.bitmapInfo), DIB_RGB_COLORS, SRCCOPY);
+}
+
+void DrawColorStrip(HDC dc, const RECT& box, int color) {
+  const Sprite* bar = colorBarSprite;
+  if (bar == nullptr || bar->pixels == nullptr || color < 0 || color > 3) return;
+  const int width = bar->width;
+  const int height = bar->height / 4;
+  const int boxWidth = static_cast<int>(box.right - box.left);
+  const int boxHeight = static_cast<int>(box.bottom - box.top);
+  // Whole multiples only: the chooser shows the strip pixel for pixel, as the table does.
+  const int scale = std::max(1, std::min(boxWidth / width, boxHeight / height));
+  // The one strip as a top-down DIB of its own: no doubt about which rows GDI takes.
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 16, BI_RGB, 0, 0, 0, 0, 0};
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchDIBits(dc, box.left + (boxWidth - width * scale) / 2, box.top + (boxHeight - height * scale) / 2,
+                width * scale, height * scale, 0, 0, width, height, bar->pixels + bar->rowOffsets[height * color],
+                &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle window) {

@@ -51,3 +51,6 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested);
 // The frame at the top-left of `dc`, enlarged by displayScale (win_gfx.cpp).
 struct FrameBuffer;
 void DrawFrameScaled(HDC dc, const FrameBuffer& frame);
+// Strip `color` (0..3) of the colour bar sprite, centred in `box` at the largest
+// whole enlargement that fits; nothing while the sprite is not loaded.
+void DrawColorStrip(HDC dc, const RECT& box, int color);

@@ -22,6 +22,12 @@
 #define IDC_GREEN 1006
 #define IDC_RED 1007
 #define IDC_YELLOW 1008
+// Beside each radio, that colour's strip of the colour bar (owner-drawn), in
+// the same order.
+#define IDC_BLUE_SWATCH 1020
+#define IDC_GREEN_SWATCH 1021
+#define IDC_RED_SWATCH 1022
+#define IDC_YELLOW_SWATCH 1023
 
 // Score dialog: points left in each hand (seats 0..3) and match scores. The
 // right column runs 1015, 1018, 1017, 1016 from the top.

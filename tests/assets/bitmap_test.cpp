@@ -2,6 +2,7 @@
 // drawing relies on: the arrow key colour, strip order, readable fanned cards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -207,6 +208,51 @@ TEST(ColourBar, StripsFollowColourOrder) {
       }
     }
   }
+}
+
+// How strongly each pixel of a box is coloured, against pixel `field`: 2 for half
+// its strength or more, 0 for a sixth or less (white, greys, outlines), 1 for the
+// edges between. Inside a card's white border its own colour is the only one, so
+// its tints and shades count alike whatever the colour, and no edge tips a count.
+std::vector<int> ColourLevels(const BmpFile& bmp, int x0, int y0, int x1, int y1, std::uint16_t field) {
+  auto chroma = [](std::uint16_t p) {
+    return std::max({Red(p), Green(p), Blue(p)}) - std::min({Red(p), Green(p), Blue(p)});
+  };
+  std::vector<int> levels;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      const int c = chroma(bmp.Pixel(x, y));
+      levels.push_back(2 * c >= chroma(field) ? 2 : 6 * c <= chroma(field) ? 0 : 1);
+    }
+  }
+  return levels;
+}
+
+TEST(ColourMarks, EveryColourHasItsOwnShapeNotOnlyItsOwnHue) {
+  // Seen without colour vision only the shape of the coloured part is left: on
+  // every face and on the bar, any two colours must differ there in a good part
+  // of a mark (some 40 pixels), where without marks they differ in none.
+  const std::vector<BmpFile> cards = CardsBySlot();
+  const BmpFile bar = Load("IDB_COLOR_BAR");
+  ASSERT_TRUE(cards.size() == 55u && bar.ok);
+  int least = 60 * 90;
+  for (int face = 0; face <= 13; ++face) {  // the thirteen faces, then the bar
+    std::vector<int> levels[4];
+    for (int c = 0; c < 4; ++c) {
+      const BmpFile& card = cards[static_cast<std::size_t>(1 + 13 * c + face % 13)];
+      levels[c] = face == 13 ? ColourLevels(bar, 0, 20 * c, 60, 20 * c + 20, bar.Pixel(6, 20 * c + 10))
+                             : ColourLevels(card, 3, 3, 57, 87, card.Pixel(5, 45));  // inside the white border
+    }
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b) {
+        int d = 0;
+        for (std::size_t i = 0; i < levels[a].size(); ++i) d += std::abs(levels[a][i] - levels[b][i]) == 2;
+        least = std::min(least, d);
+        EXPECT_GE(d, 12) << "face " << face << " (13: the bar), colours " << a << " and " << b;
+      }
+    }
+  }
+  RecordProperty("fewest_differing_mask_pixels", least);
 }
 
 TEST(Felt, TileEdgesJoinLikeItsInterior) {

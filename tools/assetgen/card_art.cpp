@@ -1,5 +1,6 @@
 #include "card_art.h"
 
+#include "colour_marks.h"
 #include "det_math.h"
 #include "glyphs.h"
 
@@ -96,17 +97,18 @@ void PaintEmblem(CardCanvas& card, const Shape& body, const Shape& outline, Rgb 
   card.canvas.Fill(body, colour);
 }
 
+// A top-left placement moved to the bottom-right corner and turned half round.
+Placement HalfTurned(Placement p) {
+  p.degrees += 180.0;
+  p.origin = Point{kCardWidth - p.origin.x, kCardHeight - p.origin.y};
+  return p;
+}
+
 // Both corner indices: top-left as given, bottom-right turned half round.
 template <typename MakeShape>
 void PaintIndices(CardCanvas& card, MakeShape make, Rgb colour) {
   for (int turn = 0; turn < 2; ++turn) {
-    auto place = [turn](Placement p) {
-      if (turn == 1) {
-        p.degrees += 180.0;
-        p.origin = Point{kCardWidth - p.origin.x, kCardHeight - p.origin.y};
-      }
-      return p;
-    };
+    auto place = [turn](Placement p) { return turn == 1 ? HalfTurned(p) : p; };
     card.canvas.Fill(make(place, 0.7), kOutline);
     card.canvas.Fill(make(place, 0.0), colour);
   }
@@ -145,6 +147,14 @@ void PaintSymbolIndex(CardCanvas& card, Symbol symbol, double degrees, Rgb colou
                  return SymbolShape(symbol, place(Placement{3.25, degrees, {6.1, 8.3}}), extra);
                },
                colour);
+}
+
+// The colour's mark under each corner index, turned with it: in a fanned hand
+// it shows in the same left strip as the index, below the tallest one (+2).
+void PaintColourMarks(CardCanvas& card, int colour) {
+  const Placement topLeft{4.4, 0.0, {8.2, 24.0}};
+  PaintColourMark(card.canvas, colour, topLeft);
+  PaintColourMark(card.canvas, colour, HalfTurned(topLeft));
 }
 
 Shape Oval() { return Ellipse(kCentre, 19.5, 37.0, kOvalTilt); }
@@ -206,6 +216,7 @@ IndexedImage DrawColouredCard(int colour, int face) {
     PaintEmblem(card, SymbolShape(s, at, 0.0), SymbolShape(s, at, 1.0), c, 1.6);
     PaintSymbolIndex(card, s, 0.0, kWhite);
   }
+  PaintColourMarks(card, colour);
   return Quantize(card.canvas, SharedPalette());
 }
 

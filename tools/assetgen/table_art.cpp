@@ -1,5 +1,6 @@
 #include "table_art.h"
 
+#include "colour_marks.h"
 #include "det_math.h"
 
 namespace assetgen {
@@ -104,6 +105,7 @@ IndexedImage DrawColourBar() {
       if (t > 14.5) return Mix(c, kShadow, 2, 8);
       return c;
     });
+    PaintColourMark(canvas, k, Placement{5.2, 0.0, {30.0, top + 10.0}});
   }
   return Quantize(canvas, SharedPalette());
 }

@@ -3,7 +3,7 @@
 
 #include "resources/resource.h"
 
-enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup };
+enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup, kOwnerDrawn };
 
 struct ControlRow {
   int id;
@@ -26,11 +26,15 @@ namespace expected {
 inline constexpr const char kOkText[] = "موافق";
 
 inline constexpr ControlRow kColor[] = {
-    {1, Kind::kOk, 25, 40, 50, 14, kOkText},
-    {IDC_BLUE, Kind::kRadio, 5, 10, 30, 10, "أزرق"},
-    {IDC_GREEN, Kind::kRadio, 55, 10, 35, 10, "أخضر"},
-    {IDC_RED, Kind::kRadio, 5, 25, 29, 10, "أحمر"},
-    {IDC_YELLOW, Kind::kRadio, 55, 25, 37, 10, "أصفر"},
+    {1, Kind::kOk, 27, 80, 50, 14, kOkText},
+    {IDC_BLUE, Kind::kRadio, 8, 8, 30, 10, "أزرق"},
+    {IDC_GREEN, Kind::kRadio, 8, 25, 35, 10, "أخضر"},
+    {IDC_RED, Kind::kRadio, 8, 42, 29, 10, "أحمر"},
+    {IDC_YELLOW, Kind::kRadio, 8, 59, 37, 10, "أصفر"},
+    {IDC_BLUE_SWATCH, Kind::kOwnerDrawn, 52, 6, 44, 14, ""},
+    {IDC_GREEN_SWATCH, Kind::kOwnerDrawn, 52, 23, 44, 14, ""},
+    {IDC_RED_SWATCH, Kind::kOwnerDrawn, 52, 40, 44, 14, ""},
+    {IDC_YELLOW_SWATCH, Kind::kOwnerDrawn, 52, 57, 44, 14, ""},
 };
 // The two open lines (credit, contact) are checked for presence, not wording.
 inline constexpr ControlRow kAbout[] = {
@@ -97,7 +101,7 @@ inline constexpr ControlRow kDrawn[] = {
 
 #define ZOT_ROWS(a) a, static_cast<int>(sizeof(a) / sizeof(a[0]))
 inline constexpr DialogRow kDialogs[] = {
-    {IDD_COLOR_CHOOSER, "أختر اللون", 102, 61, false, ZOT_ROWS(kColor)},
+    {IDD_COLOR_CHOOSER, "أختر اللون", 104, 100, false, ZOT_ROWS(kColor)},
     {IDD_ABOUT, "نبذه عن الزوت", 186, 95, false, ZOT_ROWS(kAbout)},
     {IDD_SCORE, "النتيجة", 186, 95, false, ZOT_ROWS(kScore)},
     {IDD_CARD_POINTS, "نقاط الكروت", 186, 95, true, ZOT_ROWS(kCardPoints)},

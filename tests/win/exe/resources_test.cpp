@@ -101,7 +101,8 @@ ParsedDialog ParseDialog(const Bytes& bytes) {
 }
 
 const wchar_t* ClassOf(Kind kind) {
-  return kind == Kind::kText || kind == Kind::kPicture ? L"#130" : L"#128";  // static, button
+  const bool isStatic = kind == Kind::kText || kind == Kind::kPicture || kind == Kind::kOwnerDrawn;
+  return isStatic ? L"#130" : L"#128";  // static, button
 }
 
 // The style bits that make each kind of control what it is.
@@ -116,6 +117,7 @@ bool HasKindStyle(Kind kind, DWORD style) {
     case Kind::kText: return (style & SS_TYPEMASK) == SS_LEFT && group;
     case Kind::kPicture: return (style & SS_TYPEMASK) == SS_BITMAP;
     case Kind::kGroup: return button == BS_GROUPBOX;
+    case Kind::kOwnerDrawn: return (style & SS_TYPEMASK) == SS_OWNERDRAW;
   }
   return false;
 }

@@ -154,17 +154,55 @@ void ColorDialogTests() {
   DestroyWindow(dialog);
 
   // Modal, as the game calls it: opens with green marked, Esc does nothing,
-  // red then OK is the choice.
+  // Down from the last radio goes round to OK (not to the strips), red then OK
+  // is the choice.
   gameTable.currentColor = kGreen;
   steps = {TitleIs("أختر اللون"),
            [](HWND d) {
              CHECK(Checked(d, IDC_GREEN));
              PressEsc(d);
            },
-           StillOpen(), [](HWND d) { Press(d, IDC_RED); }, [](HWND d) { Press(d, IDOK); }};
+           StillOpen(),
+           [](HWND d) {
+             SetFocus(GetDlgItem(d, IDC_YELLOW));
+             PostMessageW(GetDlgItem(d, IDC_YELLOW), WM_KEYDOWN, VK_DOWN, 0);
+           },
+           [](HWND d) { CHECK(GetFocus() == GetDlgItem(d, IDOK)); }, [](HWND d) { Press(d, IDC_RED); },
+           [](HWND d) { Press(d, IDOK); }};
   AskColor(nullptr);
   CHECK(steps.empty());
   CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
+}
+
+// Beside each radio its strip of the colour bar, pixel for pixel as the table
+// shows it (unenlarged at 96 DPI): printed through the static control itself.
+void ColorStripTests() {
+  check::group = "colour chooser strips";
+  LoadSprites();
+  HWND dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  for (int c = 0; c < 4 && CHECK(colorBarSprite != nullptr && colorBarSprite->pixels != nullptr); ++c) {
+    RECT box{};
+    GetClientRect(GetDlgItem(dialog, IDC_BLUE_SWATCH + c), &box);
+    HGDIOBJ previous = SelectObject(dc, CreateCompatibleBitmap(screen, box.right, box.bottom));
+    SendDlgItemMessageW(dialog, IDC_BLUE_SWATCH + c, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    int wrong = 0;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 60; ++x) {
+        // 5-5-5 widened as GDI does: each 5-bit v to (v << 3) | (v >> 2).
+        const int p = colorBarSprite->pixels[colorBarSprite->rowOffsets[20 * c + y] + x];
+        auto wide = [p](int shift) { return static_cast<BYTE>((p >> shift & 31) << 3 | (p >> shift & 31) >> 2); };
+        wrong += GetPixel(dc, (box.right - 60) / 2 + x, (box.bottom - 20) / 2 + y) != RGB(wide(10), wide(5), wide(0));
+      }
+    }
+    if (!CHECK_EQ(wrong, 0)) std::printf("  strip %d: %d of 1200 pixels wrong\n", c, wrong);
+    DeleteObject(SelectObject(dc, previous));
+  }
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  DestroyWindow(dialog);
+  FreeSprites();
 }
 
 void ScoreDialogTests() {
@@ -583,8 +621,8 @@ int main(int argc, char** argv) {
   appInstance = program;
   SetTimer(nullptr, 0, 40, OnTick);
   const DWORD start = GetTickCount();
-  for (void (*group)() : {PacingWaitTests, ColorDialogTests, ScoreDialogTests, OkDialogTests, YesNoDialogTests,
-                          MissingTemplateTests, FrameBufferTests, DisplayScaleTests, WindowTests}) {
+  for (void (*group)() : {PacingWaitTests, ColorDialogTests, ColorStripTests, ScoreDialogTests, OkDialogTests,
+                          YesNoDialogTests, MissingTemplateTests, FrameBufferTests, DisplayScaleTests, WindowTests}) {
     group();
     std::printf("%-32s done at %lu ms\n", check::group, GetTickCount() - start);
   }
