@@ -1,8 +1,11 @@
 #!/usr/bin/env node
 // Writes the one-file page: the template with the menu and the dialog words of
-// the resource script put in place, the style, the page's scripts, the module
-// (JavaScript with the WebAssembly and the assets inside) and the help text.
+// the resource script put in place, the style, the page's scripts, the module's
+// JavaScript, its WebAssembly (the assets inside) and the help text.
 //   make_page.js OUT TEMPLATE RC HEADER HELP MODULE_JS STYLE.css.. SCRIPT.js..
+// The WebAssembly (MODULE_JS with .wasm for .js) goes in as a base64 data block
+// that no script parser reads: the page compiles it as it streams in, where a
+// base64 string inside the module's script had to be parsed as JavaScript first.
 // In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
 // {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
 // a string of the string table. Every word a
@@ -79,7 +82,8 @@ const parts = {
   '@ZOT_HELP_TEXT@': help,
   '@ZOT_PAGE_JS@': pageWords + scripts.map(script).join('\n'),
   '@ZOT_MODULE_JS@': script(moduleFile),
+  '@ZOT_WASM@': fs.readFileSync(moduleFile.replace(/\.js$/, '.wasm')).toString('base64'),
 };
 // Function replacements: the module's text may hold "$&" and the like.
-page = page.replace(/@ZOT_(PAGE_CSS|HELP_TEXT|PAGE_JS|MODULE_JS)@/g, (marker) => parts[marker]);
+page = page.replace(/@ZOT_(PAGE_CSS|HELP_TEXT|PAGE_JS|MODULE_JS|WASM)@/g, (marker) => parts[marker]);
 fs.writeFileSync(out, page);

@@ -13,14 +13,22 @@ const ZotHand = (function () {
   function makeButton() {
     const button = document.createElement('button');
     button.className = 'card';
-    button.append(document.createElement('img'));
-    button.firstChild.alt = '';
+    button.append(makePicture());
     return button;
   }
 
+  function makePicture() {
+    const picture = document.createElement('canvas');
+    picture.width = 60;
+    picture.height = 90;
+    return picture;
+  }
+
+  const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf(code), 0, 0);
+
   // Buttons are kept by place: after a play the focus stays where it was.
   function show(view) {
-    if (!pile.firstChild.src) pile.firstChild.src = pictureOf(0);
+    if (!pile.firstChild) paint(pile.appendChild(makePicture()), 0);
     const hand = view.deal ? view.hand : [];
     const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
     if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
@@ -34,7 +42,7 @@ const ZotHand = (function () {
       if (button.dataset.code === String(code)) return;
       button.dataset.code = code;
       button.dataset.index = i;
-      button.firstChild.src = pictureOf(code);
+      paint(button.firstChild, code);
       button.setAttribute('aria-label', ZotAccess.cardName(code));
     });
     if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();

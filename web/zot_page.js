@@ -76,15 +76,11 @@ var Zot = (function () {
     ZotLayout.setHandCount(view.deal ? view.hand.length : 0);
   }
 
-  // A card's picture for the hand's buttons, made once per card.
+  // A card's picture for the hand's buttons, taken from the module once per card.
   function pictureOf(code) {
     if (!pictures.has(code)) {
       const pointer = query('zot_card_rgba', 'number', ['number'], [code]);
-      const scratch = document.createElement('canvas');
-      scratch.width = 60;
-      scratch.height = 90;
-      scratch.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, 60 * 90 * 4).slice(), 60, 90), 0, 0);
-      pictures.set(code, scratch.toDataURL());
+      pictures.set(code, new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, 60 * 90 * 4).slice(), 60, 90));
     }
     return pictures.get(code);
   }
@@ -154,6 +150,14 @@ var Zot = (function () {
 })();
 
 var Module = {
+  // The WebAssembly is in the page as base64: compiled as it is decoded.
+  instantiateWasm: (imports, receive) => {
+    const url = 'data:application/wasm;base64,' + document.getElementById('zot-wasm').textContent;
+    WebAssembly.instantiateStreaming(fetch(url), imports)
+      .catch(() => fetch(url).then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.instantiate(bytes, imports)))
+      .then((result) => receive(result.instance, result.module));
+    return {};
+  },
   postRun: [Zot.started],
   print: (text) => console.log(text),
   printErr: (text) => console.error(text),
