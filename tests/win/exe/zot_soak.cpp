@@ -33,8 +33,10 @@ constexpr DWORD kGapMs = 15;
 constexpr int kAnswersBeforeOk = 8;
 constexpr int kAnswersBeforeFail = 40;
 
-enum Kind { kHand, kPile, kTable, kMenu, kKey, kButton, kEsc, kCloseBox, kKinds };
-constexpr const char* kKindNames[kKinds] = {"hand", "pile", "table", "menu", "key", "button", "esc", "closebox"};
+// kWait: the main window was disabled with no dialog to answer yet, so nothing was sent.
+enum Kind { kHand, kPile, kTable, kMenu, kKey, kButton, kEsc, kCloseBox, kWait, kKinds };
+constexpr const char* kKindNames[kKinds] = {"hand", "pile", "table", "menu", "key", "button", "esc", "closebox",
+                                            "wait"};
 // Every command of the menu but Exit (40012): those that leave the match
 // running, and those that start a new one, as F2 will.
 constexpr WPARAM kQuietCommands[] = {40008, 40009, 40013, 40014, 40022};
@@ -222,10 +224,12 @@ int main(int argc, char** argv) {
       std::printf("warm-up done\n");
       std::fflush(stdout);
     }
-    // A computer move may still open a dialog between this look and Zot's
-    // taking the input; then the dialog's loop hands the input to the table.
+    // Table inputs only while the main window is enabled: a modal dialog
+    // disables its owner, and its loop would hand a posted input to the table
+    // inside the dialog, which no player can do. A computer move already under
+    // way may still open a dialog before Zot takes the input.
     HWND dialog = OwnedDialog(main);
-    previous = dialog != nullptr ? soak.AnswerDialog(dialog) : soak.Send(main, inputs);
+    previous = dialog != nullptr ? soak.AnswerDialog(dialog) : IsWindowEnabled(main) ? soak.Send(main, inputs) : kWait;
     ++soak.counts[previous];
     Sleep(kGapMs);
   }
