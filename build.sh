@@ -15,11 +15,16 @@ packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
           imagemagick faketime procps fonts-dejavu-core emscripten chromium nodejs npm)
 
 install_missing() {
-  local missing=()
+  local missing=() p name status
+  # One query for them all: a query per package costs a second before every start.
+  local -A installed=()
+  while read -r name status; do
+    [ "$status" == "install ok installed" ] && installed[$name]=1
+  done < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null)
   for p in "${packages[@]}"; do
     # Some nodejs builds carry npm themselves and conflict with Debian's npm.
     [ "$p" == npm ] && command -v npm >/dev/null && continue
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    [ -n "${installed[$p]:-}" ] || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
@@ -39,9 +44,9 @@ configure_build() {  # dir, cmake args...
   cmake --build "$1" -j"$jobs"
 }
 
-build_windows() {
-  configure_build "$root/build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release
+build_windows() {  # cmake --build options, e.g. --target Zot
+  configure "$root/build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$root/build/win" -j"$jobs" "$@"
 }
 
 # The page, with Debian's Emscripten (its emcc finds acorn only through NODE_PATH).
@@ -54,12 +59,20 @@ build_web() {
 case "${1:-}" in
   play)
     install_missing
-    build_windows
+    # Zot.exe alone: even up to date, the test programs beside it cost seconds.
+    build_windows --target Zot
     # A prefix of the game's own (fonts with Arabic letters), and none of Wine's
-    # own diagnostics in the player's terminal.
+    # own diagnostics in the player's terminal. Nothing waits for the prefix's
+    # other programs: a second game starts beside a running one.
     prefix=${ZOT_WINEPREFIX:-$root/build/wine-prefix}
     "$root/tools/wine/zot_prefix.sh" "$prefix"
-    WINEPREFIX=$prefix WINEDEBUG=-all exec wine "$root/build/win/app/Zot.exe" 2>/dev/null
+    # Each game started here holds this lock, shared, while it runs. With none
+    # running, a session of the prefix may still be ending (a game just closed,
+    # or the settings were just applied), and a game started into it can wait
+    # ten seconds for a desktop that is going away: let that session end first.
+    lock=$prefix/zot-games.lock
+    if flock -n -x "$lock" true; then WINEPREFIX=$prefix wineserver -w; fi
+    WINEPREFIX=$prefix WINEDEBUG=-all exec flock -o -s "$lock" wine "$root/build/win/app/Zot.exe" 2>/dev/null
     ;;
   web)
     install_missing

@@ -14,6 +14,7 @@ trap 'cleanup_zot; "$here/../win/wine_env.sh" cleanup "$state" >/dev/null 2>&1' 
 set_dpi() {  # the same prefix; a new server reads LogPixels
   wineserver -k && wineserver -w
   "$here/../../tools/wine/zot_prefix.sh" "$WINEPREFIX" --dpi "$1" --unmanaged >/dev/null 2>&1
+  wineserver -w
   setsid wineserver -p </dev/null >/dev/null 2>&1 &
   wine wineboot </dev/null >/dev/null 2>&1
   start_zot "$seed"

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "game/keyboard.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/native/native_platform.h"
@@ -18,6 +19,7 @@ struct SceneTest : ::testing::Test {
     ASSERT_NE(frameBuffer, nullptr);
     InstallIdentitySprites();
     gameTable = GameTable{};
+    handSelection = HandSelection{};
   }
   void TearDown() override {
     FreeSprites();
@@ -108,6 +110,30 @@ TEST_F(SceneTest, HugeHumanHandsAreCutAtTheFrameEdges) {
   EXPECT_EQ(At(0, 300), SeenCard(cards[17], 4));
   for (int y : {0, 250, 300, 339, 398}) EXPECT_EQ(FramePixel(599, y), 0);
   for (int x : {0, 300, 598}) EXPECT_EQ(FramePixel(x, 399), 0);
+}
+
+// The keyboard's selection: a 3-pixel white ring round the selected card, over
+// the cards beside it, and no other white; none while hidden or on the idle table.
+TEST_F(SceneTest, SelectionRingsTheSelectedCardOverItsNeighbours) {
+  const struct {
+    bool visible, deal;
+    int index, left;  // the selected card's left edge; -1: no ring
+  } cases[] = {{true, true, 2, 250}, {true, true, 6, 330}, {false, true, 2, -1}, {true, false, 2, -1}};
+  for (const auto& c : cases) {
+    gameTable = GameTable{};
+    BareDeal(2);
+    gameTable.dealActive = c.deal;
+    SetPile(gameTable.hands[0], DistinctCards(7));  // lefts 210 + 20 i
+    handSelection = {c.index, c.visible};
+    DrawTable();
+    for (int x = 0; x < 600; ++x) {
+      for (int y = 0; y < 400; ++y) {
+        const bool ring = c.left >= 0 && x >= c.left - 3 && x < c.left + 63 && y >= 247 && y < 343 &&
+                          !(x >= c.left && x < c.left + 60 && y >= 250 && y < 340);
+        ASSERT_EQ(FramePixel(x, y) == 0x7FFF, ring) << x << "," << y << ", card " << c.index;
+      }
+    }
+  }
 }
 
 TEST_F(SceneTest, CardCodesOutsideTheSpriteTableAreSkipped) {

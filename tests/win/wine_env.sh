@@ -45,6 +45,7 @@ ENV
     # each time, for a manager to unmap a window).
     "$(dirname "$0")/../../tools/wine/zot_prefix.sh" "$WINEPREFIX" --unmanaged ${ZOT_WINE_DPI:+--dpi "$ZOT_WINE_DPI"} \
       >"$state/wineboot.log" 2>&1
+    # The server that made the prefix gone (its registry saved), then one of the run's own.
     wineserver -w
     setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1 &
     sleep 0.5

@@ -2,7 +2,11 @@
 # Prepares a Wine prefix of Zot's own, so the game looks the same on every
 # Linux desktop: the fonts Windows programs ask for by name are replaced with
 # DejaVu Sans, which has Arabic letters (without it, some machines draw the
-# menu bar as boxes). Idempotent: an existing prefix is only updated.
+# menu bar as boxes). Quick to call before every start: a prefix that already
+# has these settings is left alone, an existing one is only updated, and
+# nothing waits for the prefix's other programs (a running game) or for its
+# server to go idle. A caller that needs that server gone waits itself
+# (wineserver -w), e.g. before starting one of its own.
 #   zot_prefix.sh PREFIX [--dpi N] [--unmanaged]
 #     --dpi N       display scale as Windows' LogPixels (96 = 100 %, 192 = 200 %)
 #     --unmanaged   windows without a window manager (for the tests' Xvfb)
@@ -23,8 +27,6 @@ export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko installers, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 mkdir -p "$prefix"
-[ -f "$prefix/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1
-
 reg=$(mktemp --suffix=.reg)
 trap 'rm -f "$reg"' EXIT
 {
@@ -40,5 +42,10 @@ trap 'rm -f "$reg"' EXIT
     printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n"Managed"="N"\n'
   fi
 } >"$reg"
+# The settings last imported, kept beside the registry they went into. They,
+# not the registry files, tell: the server may write those only when it ends.
+applied=$prefix/zot-settings.reg
+if cmp -s "$reg" "$applied"; then exit 0; fi
+[ -f "$prefix/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1
 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
-wineserver -w
+cp "$reg" "$applied"
