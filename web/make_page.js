@@ -4,8 +4,8 @@
 // JavaScript, its WebAssembly (the assets inside) and the help text.
 //   make_page.js OUT TEMPLATE RC HEADER HELP MODULE_JS STYLE.css.. SCRIPT.js..
 // The WebAssembly (MODULE_JS with .wasm for .js) goes in as a base64 data block
-// that no script parser reads: the page compiles it as it streams in, where a
-// base64 string inside the module's script had to be parsed as JavaScript first.
+// that no script parser reads, where a base64 string inside the module's script
+// had to be parsed as JavaScript first.
 // In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
 // {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
 // a string of the string table. Every word a
