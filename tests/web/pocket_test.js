@@ -138,24 +138,23 @@ run('pocket tests', async (browser) => {
   check('the pinch was tried', pinched);
 
   // The match counted once, also after a reload; the reset asks first.
-  const statistics = async () => {
-    await chooseMenu(page, 40025);
-    const fields = await page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)));
-    return fields;
-  };
+  const statistics = () => page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)));
+  const answer = (dialog, button) => page.click(`#dialog-${dialog} button[data-id="${button}"]`);
+  await chooseMenu(page, 40025);
   const played = await statistics();
   checkEq('statistics: one four-player match played, won or lost', [played[12], played[13] + played[14]], [1, 1]);
-  await page.click('#dialog-184 button[data-id="1"]');
+  await answer(184, 1);
   await page.reload();
   await framed(page);
+  await chooseMenu(page, 40025);
   checkEq('statistics: a reload counts nothing again', await statistics(), played);
-  await page.click('#dialog-184 button[data-id="1050"]');
-  await page.click('#dialog-185 button[data-id="2"]');
-  check('statistics: kept when the reset is declined', (await page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent))))[12] === 1);
-  await page.click('#dialog-184 button[data-id="1050"]');
-  await page.click('#dialog-185 button[data-id="1"]');
-  checkEq('statistics: reset', (await page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)))).every((v) => v === 0), true);
-  await page.click('#dialog-184 button[data-id="1"]');
+  await answer(184, 1050);
+  await answer(185, 2);
+  checkEq('statistics: kept when the reset is declined', await statistics(), played);
+  await answer(184, 1050);
+  await answer(185, 1);
+  check('statistics: reset', (await statistics()).every((v) => v === 0));
+  await answer(184, 1);
 
   // Menus by taps: one opens, another switches; items a finger's height.
   await tap(page, '.menu:nth-child(1) .menu-title');
