@@ -37,8 +37,8 @@ const ZotLayout = (function () {
   }
 
   // What the room calls for: the table's scale (k whole device pixels per table
-  // pixel, or a fraction below 1 on tiny screens), the felt it may lose at each
-  // side, and the room of the large hand, if it shows.
+  // pixel, or a fraction below 1 on tiny screens) and the room of the large
+  // hand, if it shows.
   function plan(width, height, ratio, coarse) {
     const strip = (k) => kCardStrip * k / ratio;
     const fractionOf = (w, h) => Math.min(w / kWidth, h / kHeight);
@@ -96,7 +96,6 @@ const ZotLayout = (function () {
     const left = snap(frameBox.left - cropped) - box.left, top = snap(box.top) - box.top;
     canvas.style.left = left + 'px';
     canvas.style.top = top + 'px';
-    return p;
   }
 
   // A zoom or a move to a screen of another density changes the ratio; only a
@@ -131,5 +130,5 @@ const ZotLayout = (function () {
     fit();
   }
 
-  return { init, fit, setHandCount, plan };
+  return { init, setHandCount };
 })();

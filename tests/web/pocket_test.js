@@ -108,6 +108,14 @@ run('pocket tests', async (browser) => {
     await page.setViewportSize(turned(device).viewport);
     checkLayout(`${name}, turned`, await layout(page), touch);
     checkEq(`${name}: turning loses nothing`, [differing(await canvasRgb(page), before[0]), await hand(page)], [0, before[1]]);
+    if (!touch) {
+      // Zoomed from 125 % to 150 %: the same device pixels, a larger ratio.
+      const cdp = await page.context().newCDPSession(page);
+      await cdp.send('Emulation.setDeviceMetricsOverride', { width: 1067, height: 600, deviceScaleFactor: 1.5, mobile: false });
+      const zoomed = await layout(page);
+      checkEq(`${name}: zoomed to 150 %`, zoomed.ratio, 1.5);
+      checkLayout(`${name}, zoomed to 150 %`, zoomed, false);
+    }
     await page.context().close();
   }
 
