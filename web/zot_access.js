@@ -11,7 +11,7 @@ const ZotAccess = (function () {
   // Lines the log keeps; older ones have long been spoken.
   const kKeptLines = 40;
   let log = null, top = null, turn = null, counts = null, scores = null;
-  let dealNumber = 0, sinceYourMove = [], lastSaid = '';
+  let dealNumber = 0, sinceYourMove = [];
 
   const fill = (template, ...values) => template.replace(/%(\d)/g, (_, n) => values[n - 1]);
   const list = (items) => items.join(W.IDS_LIST);
@@ -78,7 +78,6 @@ const ZotAccess = (function () {
     line.textContent = text;
     log.append(line);
     while (log.childElementCount > kKeptLines) log.firstElementChild.remove();
-    lastSaid = text;
   }
 
   function tell(event) {
@@ -124,5 +123,5 @@ const ZotAccess = (function () {
     scores = document.getElementById('status-scores');
   }
 
-  return { init, tell, show, hearAgain, cardName, lastSaid: () => lastSaid };
+  return { init, tell, show, hearAgain, cardName };
 })();
