@@ -3,7 +3,7 @@
 
 #include <ctime>
 
-#include "game/players.h"
+#include "game/entry.h"
 #include "game/shell.h"
 
 std::uint32_t CurrentTick() { return GetTickCount(); }

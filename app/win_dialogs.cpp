@@ -2,10 +2,8 @@
 // throughout, so the Arabic texts show whatever the system's code page.
 #include "app/win_shell.h"
 
-#include <cstdio>
-
+#include "game/entry.h"
 #include "game/shell.h"
-#include "game/table.h"
 #include "resources/resource.h"
 
 std::uint8_t confirmResult = 0;
@@ -16,25 +14,13 @@ void ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
   DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
 }
 
-// Plain decimal digits in five characters, four digits and the terminator: no
-// score needs more, and a value that did not fit would be cut, never overrun.
-void SetNumberField(HWND dialog, int controlId, std::int32_t value) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(value));
-  wchar_t text[5] = {};
-  for (int i = 0; i < 4 && digits[i] != '\0'; ++i) {
-    text[i] = static_cast<wchar_t>(digits[i]);
+// A field's text is ASCII (digits or "N/A"), widened as it stands.
+void SetField(HWND dialog, const DialogField& field) {
+  wchar_t text[sizeof field.text] = {};
+  for (std::size_t i = 0; i + 1 < sizeof field.text && field.text[i] != '\0'; ++i) {
+    text[i] = static_cast<wchar_t>(field.text[i]);
   }
-  SetDlgItemTextW(dialog, controlId, text);
-}
-
-// Seats beyond the player count show "N/A".
-void SetSeatField(HWND dialog, int controlId, int seat, std::int32_t value) {
-  if (seat < gameTable.playerCount) {
-    SetNumberField(dialog, controlId, value);
-  } else {
-    SetDlgItemTextW(dialog, controlId, L"N/A");
-  }
+  SetDlgItemTextW(dialog, field.controlId, text);
 }
 
 // A picture control loads its bitmap anew at every opening and leaves it behind
@@ -90,15 +76,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    SetNumberField(dialog, IDC_HAND_POINTS_0, gameTable.handPoints[0]);
-    SetNumberField(dialog, IDC_HAND_POINTS_1, gameTable.handPoints[1]);
-    SetSeatField(dialog, IDC_HAND_POINTS_2, 2, gameTable.handPoints[2]);
-    SetSeatField(dialog, IDC_HAND_POINTS_3, 3, gameTable.handPoints[3]);
-    // The right column is numbered 1015, 1018, 1017, 1016 from the top.
-    SetNumberField(dialog, IDC_MATCH_SCORE_0, gameTable.matchScores[0]);
-    SetNumberField(dialog, IDC_MATCH_SCORE_1, gameTable.matchScores[1]);
-    SetSeatField(dialog, IDC_MATCH_SCORE_2, 2, gameTable.matchScores[2]);
-    SetSeatField(dialog, IDC_MATCH_SCORE_3, 3, gameTable.matchScores[3]);
+    for (const DialogField& field : ScoreDialogFields()) SetField(dialog, field);
     return TRUE;
   }
   // Otherwise the score dialog answers like the plain OK dialogs.

@@ -5,10 +5,8 @@
 
 #include <initializer_list>
 
-#include "game/match.h"
-#include "game/settings.h"
+#include "game/entry.h"
 #include "game/shell.h"
-#include "game/table.h"
 #include "resources/resource.h"
 
 void SetMenuMarks(int markId, int clearId) {

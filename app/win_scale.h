@@ -3,14 +3,21 @@
 // arithmetic, so the tests can check it without a window.
 #pragma once
 
+#include "gfx/framebuffer.h"
+
+// The main window's outer size at 96 DPI, frame, caption and menu bar
+// included: its client area is smaller than the table it shows.
+constexpr int kWindowWidth = 600;
+constexpr int kWindowHeight = 400;
+
 // A scale is written as the DPI it presents at: 96 is 1:1, 192 is twice.
 constexpr int kBaseDpi = 96;
 
 struct DisplayScale {
   int dpi = kBaseDpi;             // of the monitor the window is on
   int presentDpi = kBaseDpi;      // what the frame is enlarged by; lower than dpi when that would not fit
-  int presentedWidth = 600;       // the whole frame on the client area, from its top-left corner
-  int presentedHeight = 400;
+  int presentedWidth = kFrameWidth;    // the whole frame on the client area, from its top-left corner
+  int presentedHeight = kFrameHeight;
 };
 
 extern DisplayScale displayScale;

@@ -48,10 +48,10 @@ Size2 TableView(HWND window, int dpi, Size2 nonClient) {
     const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     if (adjust(&frame, style, TRUE, exStyle, kBaseDpi)) {
-      return {600 - (frame.right - frame.left), 400 - (frame.bottom - frame.top)};
+      return {kWindowWidth - (frame.right - frame.left), kWindowHeight - (frame.bottom - frame.top)};
     }
   }
-  return {600 - MulDiv(nonClient.width, kBaseDpi, dpi), 400 - MulDiv(nonClient.height, kBaseDpi, dpi)};
+  return {kWindowWidth - MulDiv(nonClient.width, kBaseDpi, dpi), kWindowHeight - MulDiv(nonClient.height, kBaseDpi, dpi)};
 }
 
 void FitToScale(HWND window, int dpi, const RECT* place) {
@@ -63,7 +63,7 @@ void FitToScale(HWND window, int dpi, const RECT* place) {
   GetMonitorInfoW(monitor, &info);
   const RECT& work = info.rcWork;
 
-  Size2 outer{600, 400};
+  Size2 outer{kWindowWidth, kWindowHeight};
   if (dpi == kBaseDpi) {
     displayScale = DisplayScale{};
   } else {

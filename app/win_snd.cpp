@@ -3,8 +3,8 @@
 
 #include <mmsystem.h>
 
+#include "game/entry.h"
 #include "game/shell.h"
-#include "game/table.h"
 
 void PlayCue(SoundCue cue) {
   if (gameTable.soundOn != 0) {

@@ -2,11 +2,8 @@
 #include "app/win_scale.h"
 #include "app/win_shell.h"
 
-#include "game/keyboard.h"
-#include "game/players.h"
-#include "game/settings.h"
+#include "game/entry.h"
 #include "game/shell.h"
-#include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
 
@@ -32,24 +29,9 @@ void OnPaint(HWND window) {
 }
 
 // The table's keys; anything else goes on to the system (menu mnemonics, Alt+F4).
-// Held-down play and draw keys do not repeat: one press, one move.
 bool OnKeyDown(WPARAM key, LPARAM flags) {
   const bool repeat = (flags & (1 << 30)) != 0;
-  switch (key) {
-    case VK_LEFT: OnTableKey(TableKey::kLeft); return true;
-    case VK_RIGHT: OnTableKey(TableKey::kRight); return true;
-    case VK_HOME: OnTableKey(TableKey::kFirst); return true;
-    case VK_END: OnTableKey(TableKey::kLast); return true;
-    case VK_RETURN:
-    case VK_SPACE:
-      if (!repeat) OnTableKey(TableKey::kPlay);
-      return true;
-    case 'D':
-      if (!repeat) OnTableKey(TableKey::kDraw);
-      return true;
-    default:
-      return false;
-  }
+  return OnTableVirtualKey(static_cast<int>(key), repeat);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

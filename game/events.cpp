@@ -3,7 +3,15 @@
 
 namespace {
 TableObserver observer = nullptr;
+
+constexpr const char* kNames[kTableEventKinds] = {"match", "deal", "hand", "draw", "play", "take", "skip",
+                                                  "reverse", "keep", "zot", "turn", "end", "over"};
 }  // namespace
+
+const char* TableEventName(TableEventKind kind) {
+  const auto index = static_cast<int>(kind);
+  return index < kTableEventKinds ? kNames[index] : "";
+}
 
 void SetTableObserver(TableObserver listener) { observer = listener; }
 

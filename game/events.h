@@ -29,6 +29,10 @@ enum class TableEventKind : std::uint8_t {
   kDealEnded,     // `seat` went out; handPoints and matchScores hold the deal's score
   kMatchEnded,    // the match is over; `seat` won its last deal (0: the human won)
 };
+constexpr int kTableEventKinds = 13;
+
+// Each kind's one-word name, as the simulator's trace and the listeners write it.
+const char* TableEventName(TableEventKind kind);
 
 struct TableEvent {
   TableEventKind kind;

@@ -7,13 +7,8 @@
 #include "game/table.h"
 
 namespace {
-// Seats index fixed arrays of four: a count the menu never sets must not make the
-// deal or the scoring run past them.
-void KeepPlayerCountInRange() {
-  GameTable& t = gameTable;
-  if (t.playerCount < 2) t.playerCount = 2;
-  if (t.playerCount > kSeatCount) t.playerCount = kSeatCount;
-}
+// A count the menu never sets must not make the deal or the scoring run past the seats.
+void KeepPlayerCountInRange() { gameTable.playerCount = PlayersInRange(gameTable.playerCount); }
 
 // The match's cue, then its end told, then the dialog that says it.
 void ShowMatchResult(int winner, bool won) {
@@ -96,6 +91,19 @@ void StartDeal() {
   } else {
     ArmTurnPacing();
   }
+}
+
+bool FinishMove(int seat, SoundCue cue) {
+  const GameTable& t = gameTable;
+  const int left = PileCount(t.hands[seat]);
+  if (left == 0) {
+    EndDeal(seat);  // a following deal tells its own turn
+    return false;
+  }
+  if (left == 1) TellSeat(TableEventKind::kOneCard, seat);
+  PlayCue(left == 1 ? IDW_ZOT : cue);
+  if (t.dealActive && t.currentPlayer == kHumanSeat) TellSeat(TableEventKind::kHumanTurn, kHumanSeat);
+  return true;
 }
 
 void EndDeal(int winner) {

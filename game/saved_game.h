@@ -34,7 +34,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/players.h"
+#include "game/pacing.h"
 #include "game/statistics.h"
 #include "game/table.h"
 

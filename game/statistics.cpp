@@ -13,12 +13,10 @@ void AddOne(std::uint32_t& count) {
   if (count != UINT32_MAX) ++count;
 }
 
-// The tally of the settings in force; a player count the menu never sets is kept
-// within the array.
+// The tally of the settings in force.
 MatchTally& TallyInPlay(MatchStatistics& stats) {
   const GameTable& t = gameTable;
-  const int players = t.playerCount < 2 ? 2 : (t.playerCount > kSeatCount ? kSeatCount : t.playerCount);
-  return stats.tallies[players - 2][t.singleDealMatch ? 0 : 1];
+  return stats.tallies[PlayersInRange(t.playerCount) - 2][t.singleDealMatch ? 0 : 1];
 }
 
 void CountPlayed(MatchStatistics& stats) {

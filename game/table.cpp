@@ -7,6 +7,10 @@
 
 GameTable gameTable;
 
+int PlayersInRange(int playerCount) {
+  return playerCount < 2 ? 2 : (playerCount > kSeatCount ? kSeatCount : playerCount);
+}
+
 int PileCount(const CardPile& pile) {
   const void* end = std::memchr(pile.cards, kNoCard, kPileCapacity);
   return end ? static_cast<int>(static_cast<const CardCode*>(end) - pile.cards) : kPileCapacity;

@@ -46,6 +46,10 @@ struct GameTable {
 
 extern GameTable gameTable;
 
+// Seats index fixed arrays of four: a player count the menu never sets is read
+// as the nearest it does (2..4).
+int PlayersInRange(int playerCount);
+
 // Seat 0..3: top of the draw pile to the end of that hand; seat -1: taken and only
 // returned. Refills an empty draw pile from the discard pile first. 0 when no card.
 CardCode DrawCard(int seat);

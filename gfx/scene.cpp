@@ -1,8 +1,8 @@
 // The table scene: felt, then either the deal in progress or the idle table.
 #include "gfx/scene.h"
 
-#include "game/keyboard.h"
-#include "game/players.h"
+#include "game/input.h"
+#include "game/layout.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"
@@ -176,8 +176,8 @@ void DrawIdleScene(int playerCount) {
 
 void DrawTable() {
   if (frameBuffer == nullptr) return;
-  for (int x = 0; x < 600; x += kFeltSize) {
-    for (int y = 0; y < 400; y += kFeltSize) {
+  for (int x = 0; x < kFrameWidth; x += kFeltSize) {
+    for (int y = 0; y < kFrameHeight; y += kFeltSize) {
       BlitOpaque(x, y, feltSprite, 0, 0, kFeltSize, kFeltSize);
     }
   }

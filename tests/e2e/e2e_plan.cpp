@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "game/match.h"
-#include "game/players.h"
+#include "game/layout.h"
 #include "gfx/framebuffer.h"
 #include "gfx/pixels.h"
 #include "gfx/scene.h"
@@ -167,9 +167,8 @@ bool Picture(const MatchSettings& settings, long moves, const char* path) {
   std::FILE* sink = std::fopen("/dev/null", "w");
   Open(settings, sink, &summary);
   std::fclose(sink);
-  MoveRecord move{};
-  for (long made = 0; made < moves && StepMove(&move) == StepResult::kMoved; ++made) {
-  }
+  StepResult last;
+  StepMoves(moves, &last);
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
   if (frameBuffer == nullptr) return false;

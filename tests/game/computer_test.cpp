@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game/players.h"
+#include "game/computer.h"
+#include "game/pacing.h"
 #include "game/rules.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"

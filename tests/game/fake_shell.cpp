@@ -20,9 +20,7 @@ void Dialog(const char* event) {
 void HearTable(const TableEvent& e) {
   using K = TableEventKind;
   if (!fakeShell.hearTable) return;
-  static const char* const kNames[] = {"match", "deal", "hand", "draw", "play", "take", "skip",
-                                       "reverse", "keep", "zot", "turn", "end", "over"};
-  std::string text = kNames[static_cast<int>(e.kind)];
+  std::string text = TableEventName(e.kind);
   const auto add = [&text](int value) { text += ' ' + std::to_string(value); };
   if (e.kind != K::kMatchStarted) add(e.kind == K::kReversed ? e.direction : e.seat);
   if (e.kind == K::kDealt || e.kind == K::kDrew || e.kind == K::kPlayed) add(e.card);

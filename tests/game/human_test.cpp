@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "game/keyboard.h"
-#include "game/players.h"
+#include "game/input.h"
+#include "game/layout.h"
+#include "game/pacing.h"
 #include "game/rules.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"

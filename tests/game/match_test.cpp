@@ -4,7 +4,10 @@
 
 #include "game/cards.h"
 #include "game/match.h"
-#include "game/players.h"
+#include "game/computer.h"
+#include "game/input.h"
+#include "game/layout.h"
+#include "game/pacing.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"
 

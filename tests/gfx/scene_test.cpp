@@ -3,7 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "game/keyboard.h"
+#include "game/input.h"
+#include "game/layout.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/native/native_platform.h"

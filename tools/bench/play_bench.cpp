@@ -8,7 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/match.h"
-#include "game/players.h"
+#include "game/computer.h"
+#include "game/pacing.h"
 #include "game/table.h"
 #include "tools/sim/headless.h"
 

@@ -122,19 +122,13 @@ int CountMissingSprites() {
   return missing;
 }
 
-// Runs the simulator's match to the requested move; false when it could not start.
-bool PlayTo(const Options& options) {
+// Runs the simulator's match to the requested move, saying where it stopped.
+void PlayTo(const Options& options) {
   SetUpTable(options.match);
   DealRecord deal{};
   BeginMatch(&deal);
-  long made = 0;
-  StepResult result = StepResult::kMoved;
-  MoveRecord move{};
-  while (made < options.moves) {
-    result = StepMove(&move);
-    if (result != StepResult::kMoved) break;
-    ++made;
-  }
+  StepResult result;
+  const long made = StepMoves(options.moves, &result);
   if (made < options.moves) {
     std::fprintf(stderr, "zot-render: %s after %ld of %ld moves; drawing the table as it stands\n",
                  result == StepResult::kMatchOver ? "match over" : "no move possible", made, options.moves);
@@ -142,7 +136,6 @@ bool PlayTo(const Options& options) {
   std::fprintf(stderr, "zot-render: after %ld moves: %s, seat %d to move, %d cards to draw\n", made,
                gameTable.dealActive ? "deal in progress" : "idle table", gameTable.currentPlayer,
                PileCount(gameTable.drawPile));
-  return true;
 }
 
 struct Canvas {

@@ -86,6 +86,9 @@ void BeginMatch(DealRecord* deal);
 // Exactly one move: the human policy's press through OnTableClick, or one
 // computer move through the pacing test and OnTurnTimer.
 StepResult StepMove(MoveRecord* move);
+// Up to `moves` moves, stopping at the first step that makes none; the moves made
+// and, in *last, the last step's result (kMoved when all were made).
+long StepMoves(long moves, StepResult* last);
 
 struct MatchTotals {
   int deals = 0;

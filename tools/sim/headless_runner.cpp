@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "game/match.h"
-#include "game/players.h"
+#include "game/entry.h"
 #include "game/rules.h"
 #include "game/settings.h"
 #include "tools/sim/headless.h"
@@ -195,6 +195,14 @@ StepResult StepMove(MoveRecord* move) {
   }
   m.won = headlessLog.matchResult > 0;
   return StepResult::kMoved;
+}
+
+long StepMoves(long moves, StepResult* last) {
+  MoveRecord move{};
+  long made = 0;
+  *last = StepResult::kMoved;
+  while (made < moves && (*last = StepMove(&move)) == StepResult::kMoved) ++made;
+  return made;
 }
 
 MatchTotals RunMatch(const MatchSettings& settings, std::FILE* trace) {

@@ -24,55 +24,46 @@ void PrintInts(std::FILE* out, const std::int32_t* values, int count) {
 void PrintTableEvent(std::FILE* out, const TableEvent& e, std::int64_t seed, int dealNumber) {
   const GameTable& t = gameTable;
   const int seat = e.seat;
+  std::fputs(TableEventName(e.kind), out);
   switch (e.kind) {
     case TableEventKind::kMatchStarted:
-      std::fprintf(out, "match seed=%lld players=%d rules=%s length=%s\n", static_cast<long long>(seed),
+      std::fprintf(out, " seed=%lld players=%d rules=%s length=%s", static_cast<long long>(seed),
                    static_cast<int>(t.playerCount), t.drawUntilPlayable ? "until-playable" : "standard",
                    t.singleDealMatch ? "one-deal" : "to-500");
-      return;
+      break;
     case TableEventKind::kDealt:
-      std::fprintf(out, "deal n=%d discard=", dealNumber);
+      std::fprintf(out, " n=%d discard=", dealNumber);
       PrintCards(out, t.discardPile);
-      std::fprintf(out, " color=%d dir=%d turn=%d\n", e.color, e.direction, seat);
-      return;
+      std::fprintf(out, " color=%d dir=%d turn=%d", e.color, e.direction, seat);
+      break;
     case TableEventKind::kHand:
-      std::fprintf(out, "hand seat=%d cards=", seat);
+      std::fprintf(out, " seat=%d cards=", seat);
       PrintCards(out, t.hands[seat]);
-      std::fputc('\n', out);
-      return;
+      break;
     case TableEventKind::kDrew:
-      std::fprintf(out, "draw seat=%d card=%d\n", seat, e.card);
-      return;
+      std::fprintf(out, " seat=%d card=%d", seat, e.card);
+      break;
     case TableEventKind::kPlayed:
-      std::fprintf(out, "play seat=%d card=%d color=%d\n", seat, e.card, e.color);
-      return;
+      std::fprintf(out, " seat=%d card=%d color=%d", seat, e.card, e.color);
+      break;
     case TableEventKind::kPenalty:
-      std::fprintf(out, "take seat=%d cards=%d\n", seat, e.count);
-      return;
-    case TableEventKind::kSkipped:
-      std::fprintf(out, "skip seat=%d\n", seat);
-      return;
+      std::fprintf(out, " seat=%d cards=%d", seat, e.count);
+      break;
     case TableEventKind::kReversed:
-      std::fprintf(out, "reverse dir=%d\n", e.direction);
-      return;
-    case TableEventKind::kKept:
-      std::fprintf(out, "keep seat=%d\n", seat);
-      return;
-    case TableEventKind::kOneCard:
-      std::fprintf(out, "zot seat=%d\n", seat);
-      return;
-    case TableEventKind::kHumanTurn:
-      std::fprintf(out, "turn seat=%d\n", seat);
-      return;
+      std::fprintf(out, " dir=%d", e.direction);
+      break;
     case TableEventKind::kDealEnded:
-      std::fprintf(out, "end winner=%d points=", seat);
+      std::fprintf(out, " winner=%d points=", seat);
       PrintInts(out, t.handPoints, t.playerCount);
       std::fprintf(out, " scores=");
       PrintInts(out, t.matchScores, t.playerCount);
-      std::fputc('\n', out);
-      return;
+      break;
     case TableEventKind::kMatchEnded:
-      std::fprintf(out, "over result=%s\n", seat == kHumanSeat ? "won" : "lost");
-      return;
+      std::fprintf(out, " result=%s", seat == kHumanSeat ? "won" : "lost");
+      break;
+    default:  // skip, keep, zot, turn: the seat alone
+      std::fprintf(out, " seat=%d", seat);
+      break;
   }
+  std::fputc('\n', out);
 }

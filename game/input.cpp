@@ -1,14 +1,31 @@
-// Keys on the table. Playing and drawing go through OnTableClick at a point of
-// the card or the pile, so a key has the very legality, cues and dialogs of a press.
-#include "game/keyboard.h"
+// Keys and presses on the table. Playing and drawing go through OnTableClick at
+// a point of the card or the pile, so a key has the very legality, cues and
+// dialogs of a press.
+#include "game/input.h"
 
-#include "game/players.h"
+#include <cstring>
+
+#include "game/layout.h"
 #include "game/shell.h"
 #include "game/table.h"
 
 HandSelection handSelection{0, false};
 
+const TableKeyName kTableKeyNames[8] = {
+    {TableKey::kLeft, 0x25 /* VK_LEFT */, "ArrowLeft"},  {TableKey::kRight, 0x27 /* VK_RIGHT */, "ArrowRight"},
+    {TableKey::kFirst, 0x24 /* VK_HOME */, "Home"},      {TableKey::kLast, 0x23 /* VK_END */, "End"},
+    {TableKey::kPlay, 0x0D /* VK_RETURN */, "Enter"},    {TableKey::kPlay, 0x0D /* VK_RETURN */, "NumpadEnter"},
+    {TableKey::kPlay, 0x20 /* VK_SPACE */, "Space"},     {TableKey::kDraw, 'D', "KeyD"},
+};
+
 namespace {
+
+bool PressNamedKey(const TableKeyName* name, bool repeat) {
+  if (name == nullptr) return false;
+  const bool once = name->key == TableKey::kPlay || name->key == TableKey::kDraw;
+  if (!(once && repeat)) OnTableKey(name->key);
+  return true;
+}
 
 int Clamp(int index, int count) {
   if (index >= count) index = count - 1;
@@ -30,6 +47,20 @@ void Select(TableKey key, int count) {
 }
 
 }  // namespace
+
+bool OnTableVirtualKey(int virtualKey, bool repeat) {
+  for (const TableKeyName& name : kTableKeyNames) {
+    if (name.virtualKey == virtualKey) return PressNamedKey(&name, repeat);
+  }
+  return false;
+}
+
+bool OnTableKeyCode(const char* code, bool repeat) {
+  for (const TableKeyName& name : kTableKeyNames) {
+    if (std::strcmp(name.code, code) == 0) return PressNamedKey(&name, repeat);
+  }
+  return false;
+}
 
 void OnTableKey(TableKey key) {
   const GameTable& t = gameTable;

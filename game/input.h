@@ -1,0 +1,56 @@
+// The human's input on the table: presses of a mouse or a finger, and keys. A
+// selection moves along the hand by keys, and keys act exactly as a press on the
+// selected card or on the draw pile would.
+#pragma once
+
+#include <cstdint>
+
+// One left-button press at client coordinates (x, y).
+void OnTableClick(int x, int y);
+// A mouse or touch press at (x, y) on the table: the selection goes, then the
+// press acts (OnTableClick). Every shell hands its presses here.
+void OnTablePress(int x, int y);
+// A press on card `index` of the human's hand or on the draw pile, made for a
+// key or a button: the very legality, cues and dialogs of a press there.
+void PressHandCard(int index);
+void PressDrawPile();
+
+enum class TableKey : std::uint8_t {
+  kLeft,   // selection one card to the left
+  kRight,  // one card to the right
+  kFirst,  // first card of the hand
+  kLast,   // last card
+  kPlay,   // the selected card, as a press on it (on the idle table: a new match)
+  kDraw,   // the draw pile, as a press on it
+};
+
+// The table's keys as the platforms name them: the Windows virtual-key code and
+// the browser's KeyboardEvent.code, which names the key's place (the page maps
+// a layout's letter D to "KeyD" itself).
+struct TableKeyName {
+  TableKey key;
+  int virtualKey;
+  const char* code;
+};
+extern const TableKeyName kTableKeyNames[8];
+
+// A key press named either way, `repeat` set for the auto-repeat of a held key;
+// false when the key is not one of the table's. Held-down play and draw keys do
+// not repeat: one press, one move.
+bool OnTableVirtualKey(int virtualKey, bool repeat);
+bool OnTableKeyCode(const char* code, bool repeat);
+void OnTableKey(TableKey key);
+
+// The selection shows only once a key has been pressed, so a match played with the
+// mouse alone looks exactly as it would without keys; a mouse press hides it.
+struct HandSelection {
+  int index;     // card of the human's hand; kept within the hand when used
+  bool visible;
+};
+
+extern HandSelection handSelection;
+
+void HideHandSelection();
+// The index of the selected card while the selection shows and a deal is on,
+// else -1.
+int SelectedHandCard();
