@@ -1,43 +1,16 @@
 // Entry point, the main window and the message loop.
+#include "app/win_scale.h"
 #include "app/win_shell.h"
 
-#include "game/players.h"
+#include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
-
-#ifdef ZOT_PACING_LOG
-#include <cstdio>
-
-#include "game/table.h"
-#endif
 
 HINSTANCE appInstance = nullptr;
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZotClass";
-constexpr int kWindowWidth = 600;
-constexpr int kWindowHeight = 400;
-
-#ifdef ZOT_PACING_LOG
-// Measurement builds only: the tick of every computer move and of every press
-// on the table, one line each.
-void LogPacing(const char* event, std::uint32_t now) {
-  static std::FILE* log = std::fopen("pacing.log", "w");
-  if (log != nullptr) {
-    std::fprintf(log, "%s seat=%d tick=%lu\n", event, gameTable.currentPlayer, static_cast<unsigned long>(now));
-    std::fflush(log);
-  }
-}
-#endif
-
-// Sleeps until a message arrives or the pacing deadline comes. The game needs
-// nothing else from the loop, so an idle table costs no processor time.
-void WaitForWork() {
-#ifndef ZOT_SPIN_LOOP
-  MsgWaitForMultipleObjectsEx(0, nullptr, PacingWaitMs(CurrentTick()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-#endif
-}
 
 }  // namespace
 
@@ -83,11 +56,7 @@ int RunMessageLoop() {
       if (message.message == WM_QUIT) {
         return static_cast<int>(message.wParam);
       }
-#ifdef ZOT_PACING_LOG
-      if (message.message == WM_LBUTTONDOWN) {
-        LogPacing("click", CurrentTick());
-      }
-#endif
+      NoteLoopMessage(message);
       // F2 and the other accelerators become menu commands here.
       if (TranslateAcceleratorW(static_cast<HWND>(mainWindow), accelerators, &message) == 0) {
         TranslateMessage(&message);
@@ -98,11 +67,7 @@ int RunMessageLoop() {
     }
     const std::uint32_t now = CurrentTick();
     if (TurnPacingDue(now)) {
-#ifdef ZOT_PACING_LOG
-      if (gameTable.currentPlayer != 0) {
-        LogPacing("move", now);
-      }
-#endif
+      NoteComputerTurn(now);
       OnTurnTimer();
     }
   }

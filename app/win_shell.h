@@ -43,6 +43,14 @@ INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // before the pacing test can pass, INFINITE while the pacing is disarmed.
 DWORD PacingWaitMs(std::uint32_t now);
 
+// What the loop does between passes, and what it tells of them: the program's
+// own (win_loop.cpp), or a measurement build's (win_loop_measure.cpp).
+// Sleeps until a message arrives or the pacing deadline comes.
+void WaitForWork();
+// Each message the loop takes, and each pacing tick that lets a computer seat move.
+void NoteLoopMessage(const MSG& message);
+void NoteComputerTurn(std::uint32_t now);
+
 // The window at its monitor's scale (win_scale_window.cpp): sized and placed
 // after the menu is attached, and again when it moves to another scale.
 void ScaleMainWindow(HWND window);
