@@ -1,5 +1,6 @@
-// The words of the resource script, for the page: the menu, the dialogs and the
-// string table of resources/zot.rc, with the numbers of resources/resource.h.
+// The words of the resource script, for the page: the menu, the dialogs, the
+// string table and the accelerators of resources/zot.rc, with the numbers of
+// resources/resource.h.
 // The Windows program compiles the same script, so the two programs show the
 // same words by construction. Blocks under `#ifdef ZOT_PAGE` are the page's own
 // (the Windows compiler never defines it); `#ifndef ZOT_PAGE` ones are Windows'.
@@ -88,7 +89,7 @@ function parse(text, defines) {
     }
   };
 
-  const words = { menu: null, dialogs: {}, strings: {} };
+  const words = { menu: null, dialogs: {}, strings: {}, accelerators: [] };
   const byNumber = Object.fromEntries(Object.entries(defines).map(([name, number]) => [number, name]));
 
   function menu() {
@@ -121,40 +122,54 @@ function parse(text, defines) {
     return popups;
   }
 
+  // A dialog's caption and its controls' texts and kinds, in the script's order.
   function dialog(id) {
-    const result = { id, caption: '', sysMenu: false, controls: [] };
+    const result = { caption: '', controls: [] };
     while (!isWord(peek(), 'BEGIN')) {
-      const token = next();
-      if (isWord(token, 'CAPTION')) result.caption = next().string;
-      else if (isWord(token, 'STYLE')) result.sysMenu = flags().includes('WS_SYSMENU');
+      if (isWord(next(), 'CAPTION')) result.caption = next().string;
     }
     next();
     while (!isWord(peek(), 'END')) {
       if (!isWord(next(), 'CONTROL')) throw new Error('rc_words: CONTROL expected in dialog ' + id);
-      const control = { text: next().string };
+      const text = next().string;
       next();
-      control.id = value(next());
+      value(next());  // the control's id
       next();
-      const cls = next();
-      control.className = cls.string !== undefined ? cls.string : cls.number;
+      const className = next().number;
       next();
       const style = flags();
-      const numbers = [];
-      for (let i = 0; i < 4; ++i) {
+      for (let i = 0; i < 4; ++i) {  // where it stands
         next();
-        numbers.push(value(next()));
+        value(next());
       }
-      [control.x, control.y, control.w, control.h] = numbers;
-      control.kind = style.includes('BS_DEFPUSHBUTTON') ? 'default'
+      const kind = style.includes('BS_DEFPUSHBUTTON') ? 'default'
         : style.includes('BS_PUSHBUTTON') ? 'button'
         : style.includes('BS_AUTORADIOBUTTON') ? 'radio'
         : style.includes('BS_GROUPBOX') ? 'group'
         : style.includes('SS_BITMAP') ? 'picture'
-        : control.className === 0x82 ? 'text' : 'custom';
-      result.controls.push(control);
+        : className === 0x82 ? 'text' : 'custom';
+      result.controls.push({ text, kind });
     }
     next();
     return result;
+  }
+
+  // Each accelerator's key and command: "VK_F2, IDM_NEW_GAME, VIRTKEY" is F2.
+  function accelerators() {
+    const keys = [];
+    while (!isWord(next(), 'BEGIN'));
+    while (!isWord(peek(), 'END')) {
+      const key = next().word.replace(/^VK_/, '');
+      next();
+      const command = value(next());
+      while (peek().punct === ',') {
+        next();
+        next();
+      }
+      keys.push({ key, command });
+    }
+    next();
+    return keys;
   }
 
   while (at < tokens.length) {
@@ -173,7 +188,10 @@ function parse(text, defines) {
       continue;
     }
     const type = peek();
-    if (isWord(type, 'MENU') && token.word) {
+    if (isWord(type, 'ACCELERATORS') && token.word) {
+      next();
+      words.accelerators = accelerators();
+    } else if (isWord(type, 'MENU') && token.word) {
       next();
       words.menu = menu();
     } else if ((isWord(type, 'DIALOG') || isWord(type, 'DIALOGEX')) && token.word) {
@@ -192,9 +210,7 @@ function parse(text, defines) {
 function read(rcPath, headerPath, options = {}) {
   const defines = readDefines(fs.readFileSync(headerPath, 'utf8'));
   const defined = new Set(options.page ? ['ZOT_PAGE'] : []);
-  const words = parse(preprocess(fs.readFileSync(rcPath, 'utf8'), defined), defines);
-  words.ids = defines;
-  return words;
+  return parse(preprocess(fs.readFileSync(rcPath, 'utf8'), defined), defines);
 }
 
-module.exports = { read, readDefines, preprocess, parse };
+module.exports = { read };

@@ -7,7 +7,8 @@
 
 #include "gfx/framebuffer.h"
 #include "gfx/pixels.h"
-#include "web/web_shell.h"
+#include "gfx/native/plain_frame.h"
+#include "web/module/web_shell.h"
 
 namespace {
 
@@ -15,27 +16,20 @@ namespace {
 std::uint32_t* canvasPixels = nullptr;
 
 EM_JS(void, zot_put_frame, (const void* rgba, int width, int height), {
-  Zot.putFrame(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+  Module.page.putFrame(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
 });
 
 }  // namespace
 
 bool PlatformCreateFrame(FrameBuffer& frame) {
-  const std::size_t count = static_cast<std::size_t>(frame.width) * frame.height;
-  frame.bits = new (std::nothrow) std::uint16_t[count]();  // all black
-  canvasPixels = new (std::nothrow) std::uint32_t[count];
-  frame.memoryDC = nullptr;
-  frame.dibSection = nullptr;
-  frame.previousBitmap = nullptr;
-  return frame.bits != nullptr && canvasPixels != nullptr;
+  canvasPixels = new (std::nothrow) std::uint32_t[static_cast<std::size_t>(frame.width) * frame.height];
+  return CreatePlainFrame(frame) && canvasPixels != nullptr;
 }
 
 void PlatformDestroyFrame(FrameBuffer& frame) {
-  delete[] static_cast<std::uint16_t*>(frame.bits);
+  DestroyPlainFrame(frame);
   delete[] canvasPixels;
   canvasPixels = nullptr;
-  frame.bits = nullptr;
-  frame.pixels = nullptr;
 }
 
 void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle) {

@@ -1,20 +1,15 @@
 // Menu commands: settings, a new match, exit, the information dialogs and help.
 #include <emscripten/emscripten.h>
 
-#include "game/match.h"
-#include "game/settings.h"
+#include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
-#include "web/web_shell.h"
+#include "web/module/entry_points.h"
+#include "web/module/web_shell.h"
 
 namespace {
 
-EM_JS(void, zot_close_page, (), { Zot.closePage(); });
-
-}  // namespace
-
-// The page asks after each call for the marks of the menu's settings items.
-extern "C" EMSCRIPTEN_KEEPALIVE int zot_setting_mark(int commandId) { return SettingCommandChecked(commandId) ? 1 : 0; }
+EM_JS(void, zot_close_page, (), { Module.page.closePage(); });
 
 void OnCommand(int commandId) {
   // A setting is assigned first; the page shows its marks when the call returns.
@@ -34,3 +29,12 @@ void OnCommand(int commandId) {
     zot_close_page();
   }
 }
+
+}  // namespace
+
+EMSCRIPTEN_KEEPALIVE void zot_command(int commandId) {
+  if (!TableClosed()) OnCommand(commandId);
+}
+
+// The page asks after each call for the marks of the menu's settings items.
+EMSCRIPTEN_KEEPALIVE int zot_setting_mark(int commandId) { return SettingCommandChecked(commandId) ? 1 : 0; }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "game/entry.h"
 #include "game/shell.h"
-#include "game/table.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ const Wave& CueWave(SoundCue cue) {
 }
 
 EM_JS(void, zot_play_samples, (const char* name, const std::uint8_t* samples, int count, int rate), {
-  Zot.playSamples(UTF8ToString(name), HEAPU8.subarray(samples, samples + count), rate);
+  Module.page.playSamples(UTF8ToString(name), HEAPU8.subarray(samples, samples + count), rate);
 });
 
 }  // namespace

@@ -4,11 +4,9 @@
 
 #include <string>
 
-#include "game/keyboard.h"
-#include "game/saved_game.h"
+#include "game/entry.h"
 #include "game/shell.h"
-
-extern "C" {
+#include "web/module/entry_points.h"
 
 EMSCRIPTEN_KEEPALIVE const char* zot_save() {
   static std::string text;
@@ -16,8 +14,7 @@ EMSCRIPTEN_KEEPALIVE const char* zot_save() {
   return text.c_str();
 }
 
-// 1 when the saved game is in place; 0 when it could not be read, and the
-// fresh table stays as it was.
+// 0 when the text could not be read: the fresh table stays as it was.
 EMSCRIPTEN_KEEPALIVE int zot_restore(const char* text) {
   SavedGame saved;
   if (text == nullptr || !DecodeSavedGame(text, &saved)) return 0;
@@ -26,5 +23,3 @@ EMSCRIPTEN_KEEPALIVE int zot_restore(const char* text) {
   RenderTable(mainWindow);
   return 1;
 }
-
-}  // extern "C"

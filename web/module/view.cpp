@@ -7,15 +7,13 @@
 
 #include <string>
 
-#include "game/events.h"
-#include "game/statistics.h"
-#include "game/table.h"
-#include "web/web_shell.h"
+#include "game/entry.h"
+#include "web/module/web_shell.h"
 
 namespace {
 
-EM_JS(void, zot_put_view, (const char* json), { Zot.putView(UTF8ToString(json)); });
-EM_JS(void, zot_tell, (const char* json), { Zot.tell(UTF8ToString(json)); });
+EM_JS(void, zot_put_view, (const char* json), { Module.page.putView(UTF8ToString(json)); });
+EM_JS(void, zot_tell, (const char* json), { Module.page.tell(UTF8ToString(json)); });
 
 void Field(std::string& json, const char* name, int value) {
   json += json.size() > 1 ? ",\"" : "\"";
@@ -36,32 +34,13 @@ void Cards(std::string& json, const char* name, const CardPile& pile) {
   List(json, name, PileCount(pile), [&](int i) { return pile.cards[i]; });
 }
 
-const char* KindName(TableEventKind kind) {
-  switch (kind) {
-    case TableEventKind::kMatchStarted: return "match";
-    case TableEventKind::kDealt: return "deal";
-    case TableEventKind::kHand: return "hand";
-    case TableEventKind::kDrew: return "draw";
-    case TableEventKind::kPlayed: return "play";
-    case TableEventKind::kPenalty: return "take";
-    case TableEventKind::kSkipped: return "skip";
-    case TableEventKind::kReversed: return "reverse";
-    case TableEventKind::kKept: return "keep";
-    case TableEventKind::kOneCard: return "zot";
-    case TableEventKind::kHumanTurn: return "turn";
-    case TableEventKind::kDealEnded: return "end";
-    case TableEventKind::kMatchEnded: return "over";
-  }
-  return "";
-}
-
 // The page's statistics count the same events the page speaks.
 void OnTableEvent(const TableEvent& event) {
   CountTableEvent(matchStatistics, event);
   const GameTable& t = gameTable;
   const bool yours = event.seat == kHumanSeat;
   std::string json = "{\"kind\":\"";
-  json += KindName(event.kind);
+  json += TableEventName(event.kind);
   json += "\"";
   Field(json, "seat", event.seat);
   switch (event.kind) {

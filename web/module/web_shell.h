@@ -1,14 +1,10 @@
-// The browser shell's own operations, shared between its files. The page
-// (zot_page.js) calls the zot_* entry points; everything else the game needs
-// comes through game/shell.h and the platform steps of gfx/.
+// The browser shell's own operations, shared between the module's files. The
+// page calls the entry points of entry_points.h; everything else the game needs
+// comes through game/shell.h and the platform steps of gfx/. The module calls
+// back into the page through Module.page, the page's object of callbacks.
 #pragma once
 
-#include <cstdint>
-
-// Menu commands (web_menu.cpp): what the Windows menu does, the same ids.
-void OnCommand(int commandId);
-
-// Dialogs the menu opens (web_dialogs.cpp); the game's five are in game/shell.h.
+// Dialogs the menu opens (dialogs.cpp); the game's five are in game/shell.h.
 void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
@@ -17,10 +13,11 @@ void ShowStatistics();
 // colour bar whose strips stand beside the colour chooser's choices.
 void ShowDialogPictures();
 
-// The table as the human may know it (web_view.cpp): the view after every
+// The table as the human may know it (view.cpp): the view after every
 // drawing, and the rules' events as they happen.
 void ListenToTable();
 void ShowTableView();
 
-// The end of the page's program: no more moves, drawing or presses.
+// The end of the page's program (main.cpp): no more moves, drawing or presses.
 void CloseTable();
+bool TableClosed();

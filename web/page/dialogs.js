@@ -2,114 +2,114 @@
 // keys belong to the open dialog: Esc answers only where the dialog has an
 // answer for it, Enter presses the default button unless another has the
 // focus, Tab stays inside, and the help text scrolls by the arrows and pages.
-'use strict';
 
-const ZotDialogs = (function () {
-  let overlay = null, open = null;
+let overlay = null, open = null;
 
-  // Resolves to the answer: the marked colour (or -1) for the colour chooser,
-  // otherwise the answer of the button pressed.
-  function show(templateId, fields, marked) {
-    const element = document.getElementById('dialog-' + templateId);
-    const radios = Array.from(element.querySelectorAll('input[type="radio"]'));
-    radios.forEach((radio, i) => { radio.checked = i === marked; });
-    if (fields) {
-      const texts = fields.split('\n');
-      element.querySelectorAll('[data-field]').forEach((field, i) => { field.textContent = texts[i]; });
-    }
-    const scroller = element.querySelector('.help-text');
-    if (scroller) scroller.scrollTop = 0;
-    // The focus comes back where it was: a player who pressed a card by
-    // keyboard or screen reader goes on from that card.
-    const before = document.activeElement;
-    overlay.hidden = false;
-    element.hidden = false;
-    element.querySelector('.default').focus();
-    return new Promise((resolve) => {
-      const finish = (answer) => {
-        element.hidden = true;
-        overlay.hidden = true;
-        element.onclick = null;
-        open = null;
-        if (before && before.isConnected && before.focus) before.focus();
-        resolve(answer);
-      };
-      element.onclick = (event) => {
-        const button = event.target.closest('button[data-answer]');
-        if (!button) return;
-        let answer = Number(button.dataset.answer);
-        if (radios.length > 0) {
-          // Should several be marked, the last in colour order wins.
-          answer = -1;
-          radios.forEach((radio, i) => { if (radio.checked) answer = i; });
-        }
-        finish(answer);
-      };
-      const escape = element.dataset.escape;
-      open = { element, scroller, escape: () => { if (escape !== undefined) finish(Number(escape)); } };
-    });
+// Resolves to the answer: the marked colour (or -1) for the colour chooser,
+// otherwise the answer of the button pressed.
+export function show(templateId, fields, marked) {
+  const element = document.getElementById('dialog-' + templateId);
+  const radios = Array.from(element.querySelectorAll('input[type="radio"]'));
+  radios.forEach((radio, i) => { radio.checked = i === marked; });
+  // Each field by its control's number, as the module names them: "1011=12".
+  for (const line of fields.split('\n')) {
+    const at = line.indexOf('=');
+    const field = at > 0 ? element.querySelector(`[data-field][data-id="${line.slice(0, at)}"]`) : null;
+    if (field) field.textContent = line.slice(at + 1);
   }
-
-  const kScrollKeys = { ArrowUp: -1, ArrowDown: 1, PageUp: -10, PageDown: 10 };
-
-  function scroll(scroller, key) {
-    const line = parseFloat(getComputedStyle(scroller).lineHeight) || 20;
-    if (key === 'Home') scroller.scrollTop = 0;
-    else if (key === 'End') scroller.scrollTop = scroller.scrollHeight;
-    else if (key.startsWith('Page')) scroller.scrollTop += Math.sign(kScrollKeys[key]) * (scroller.clientHeight - line);
-    else scroller.scrollTop += kScrollKeys[key] * line;
-  }
-
-  // True when a dialog is open: then every key is the dialog's.
-  function onKey(event) {
-    if (open === null) return false;
-    const inDialog = open.element.contains(event.target);
-    if (event.key === 'Escape') {
-      event.preventDefault();
-      open.escape();
-    } else if (event.key === 'Enter') {
-      event.preventDefault();
-      const focused = inDialog && event.target.matches('button[data-answer]') ? event.target : null;
-      (focused || open.element.querySelector('.default')).click();
-    } else if (open.scroller && (event.key in kScrollKeys || event.key === 'Home' || event.key === 'End')) {
-      event.preventDefault();
-      scroll(open.scroller, event.key);
-    } else if (event.key === 'Tab') {
-      event.preventDefault();
-      const stops = Array.from(open.element.querySelectorAll('button[data-answer]:not([tabindex="-1"]), input'));
-      const at = stops.indexOf(document.activeElement);
-      stops[(at + (event.shiftKey ? stops.length - 1 : 1)) % stops.length].focus();
-    } else if (!inDialog) {
-      event.preventDefault();
-    }
-    event.stopPropagation();
-    return true;
-  }
-
-  // The card back beside the information dialogs' words, and each colour's
-  // strip of the table's colour bar beside its choice in the colour chooser.
-  function setPicture(name, rgba, width, height) {
-    const picture = new ImageData(new Uint8ClampedArray(rgba.buffer), width, height);
-    if (name === 'card-back') {
-      for (const target of document.querySelectorAll('canvas.card-back')) {
-        target.width = width;
-        target.height = height;
-        target.getContext('2d').putImageData(picture, 0, 0);
+  const scroller = element.querySelector('.help-text');
+  if (scroller) scroller.scrollTop = 0;
+  // The focus comes back where it was: a player who pressed a card by
+  // keyboard or screen reader goes on from that card.
+  const before = document.activeElement;
+  overlay.hidden = false;
+  element.hidden = false;
+  element.querySelector('.default').focus();
+  return new Promise((resolve) => {
+    const finish = (answer) => {
+      element.hidden = true;
+      overlay.hidden = true;
+      element.onclick = null;
+      open = null;
+      if (before && before.isConnected && before.focus) before.focus();
+      resolve(answer);
+    };
+    element.onclick = (event) => {
+      const button = event.target.closest('button[data-answer]');
+      if (!button) return;
+      let answer = Number(button.dataset.answer);
+      if (radios.length > 0) {
+        // Should several be marked, the last in colour order wins.
+        answer = -1;
+        radios.forEach((radio, i) => { if (radio.checked) answer = i; });
       }
-    } else if (name === 'color-bar') {
-      for (const target of document.querySelectorAll('canvas.swatch')) {
-        const strip = height / 4;
-        target.width = width;
-        target.height = strip;
-        target.getContext('2d').putImageData(picture, 0, -strip * Number(target.dataset.color), 0,
-          strip * Number(target.dataset.color), width, strip);
-      }
+      finish(answer);
+    };
+    const escape = element.dataset.escape;
+    open = { element, scroller, escape: () => { if (escape !== undefined) finish(Number(escape)); } };
+  });
+}
+
+const kScrollKeys = { ArrowUp: -1, ArrowDown: 1, PageUp: -10, PageDown: 10 };
+
+function scroll(scroller, key) {
+  const line = parseFloat(getComputedStyle(scroller).lineHeight) || 20;
+  if (key === 'Home') scroller.scrollTop = 0;
+  else if (key === 'End') scroller.scrollTop = scroller.scrollHeight;
+  else if (key.startsWith('Page')) scroller.scrollTop += Math.sign(kScrollKeys[key]) * (scroller.clientHeight - line);
+  else scroller.scrollTop += kScrollKeys[key] * line;
+}
+
+// True when a dialog is open: then every key is the dialog's.
+export function onKey(event) {
+  if (open === null) return false;
+  const inDialog = open.element.contains(event.target);
+  if (event.key === 'Escape') {
+    event.preventDefault();
+    open.escape();
+  } else if (event.key === 'Enter') {
+    event.preventDefault();
+    const focused = inDialog && event.target.matches('button[data-answer]') ? event.target : null;
+    (focused || open.element.querySelector('.default')).click();
+  } else if (open.scroller && (event.key in kScrollKeys || event.key === 'Home' || event.key === 'End')) {
+    event.preventDefault();
+    scroll(open.scroller, event.key);
+  } else if (event.key === 'Tab') {
+    event.preventDefault();
+    const stops = Array.from(open.element.querySelectorAll('button[data-answer]:not([tabindex="-1"]), input'));
+    const at = stops.indexOf(document.activeElement);
+    stops[(at + (event.shiftKey ? stops.length - 1 : 1)) % stops.length].focus();
+  } else if (!inDialog) {
+    event.preventDefault();
+  }
+  event.stopPropagation();
+  return true;
+}
+
+// The card back beside the information dialogs' words, and each colour's
+// strip of the table's colour bar beside its choice in the colour chooser.
+export function setPicture(name, rgba, width, height) {
+  const picture = new ImageData(new Uint8ClampedArray(rgba.buffer), width, height);
+  if (name === 'card-back') {
+    for (const target of document.querySelectorAll('canvas.card-back')) {
+      target.width = width;
+      target.height = height;
+      target.getContext('2d').putImageData(picture, 0, 0);
+    }
+  } else if (name === 'color-bar') {
+    for (const target of document.querySelectorAll('canvas.swatch')) {
+      const strip = height / 4;
+      target.width = width;
+      target.height = strip;
+      target.getContext('2d').putImageData(picture, 0, -strip * Number(target.dataset.color), 0,
+        strip * Number(target.dataset.color), width, strip);
     }
   }
+}
 
-  function init(overlayElement) {
-    overlay = overlayElement;
-  }
+export function init(overlayElement) {
+  overlay = overlayElement;
+}
 
-  return { init, show, onKey, setPicture, isOpen: () => open !== null };
-})();
+export const isOpen = () => open !== null;
+

@@ -4,62 +4,61 @@
 // they stay out of sight but in the accessibility tree and the Tab order, and
 // show while one of them has the focus. A button acts as a press on its card
 // of the table, with the very same legality, cues and dialogs.
-'use strict';
 
-const ZotHand = (function () {
-  let cards = null, pile = null, pictureOf = null;
-  let shown = '';
+import { cardName } from './view.js';
+import * as facts from 'zot-facts';
 
-  function makeButton() {
-    const button = document.createElement('button');
-    button.className = 'card';
-    button.append(makePicture());
-    return button;
-  }
+let cards = null, pile = null, pictureOf = null;
+let shown = '';
 
-  function makePicture() {
-    const picture = document.createElement('canvas');
-    picture.width = 60;
-    picture.height = 90;
-    return picture;
-  }
+function makeButton() {
+  const button = document.createElement('button');
+  button.className = 'card';
+  button.append(makePicture());
+  return button;
+}
 
-  const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf(code), 0, 0);
+function makePicture() {
+  const picture = document.createElement('canvas');
+  picture.width = facts.kCardWidth;
+  picture.height = facts.kCardHeight;
+  return picture;
+}
 
-  // Buttons are kept by place: after a play the focus stays where it was.
-  function show(view) {
-    if (!pile.firstChild) paint(pile.appendChild(makePicture()), 0);
-    const hand = view.deal ? view.hand : [];
-    const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
-    if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
-    const key = hand.join(',');
-    if (key === shown) return;
-    shown = key;
-    const focused = cards.contains(document.activeElement);
-    while (cards.childElementCount > hand.length) cards.lastElementChild.remove();
-    hand.forEach((code, i) => {
-      const button = cards.children[i] || cards.appendChild(makeButton());
-      if (button.dataset.code === String(code)) return;
-      button.dataset.code = code;
-      button.dataset.index = i;
-      paint(button.firstChild, code);
-      button.setAttribute('aria-label', ZotAccess.cardName(code));
-    });
-    if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
-  }
+const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf(code), 0, 0);
 
-  // The index of the card a button stands for, -1 for the pile, null for none.
-  function target(element) {
-    if (pile.contains(element)) return -1;
-    const button = element.closest && element.closest('#hand-cards .card');
-    return button ? Number(button.dataset.index) : null;
-  }
+// Buttons are kept by place: after a play the focus stays where it was.
+export function show(view) {
+  if (!pile.firstChild) paint(pile.appendChild(makePicture()), 0);
+  const hand = view.deal ? view.hand : [];
+  const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
+  if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
+  const key = hand.join(',');
+  if (key === shown) return;
+  shown = key;
+  const focused = cards.contains(document.activeElement);
+  while (cards.childElementCount > hand.length) cards.lastElementChild.remove();
+  hand.forEach((code, i) => {
+    const button = cards.children[i] || cards.appendChild(makeButton());
+    if (button.dataset.code === String(code)) return;
+    button.dataset.code = code;
+    button.dataset.index = i;
+    paint(button.firstChild, code);
+    button.setAttribute('aria-label', cardName(code));
+  });
+  if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
+}
 
-  function init(pictureGetter) {
-    cards = document.getElementById('hand-cards');
-    pile = document.getElementById('draw-pile');
-    pictureOf = pictureGetter;
-  }
+// The index of the card a button stands for, -1 for the pile, null for none.
+export function target(element) {
+  if (pile.contains(element)) return -1;
+  const button = element.closest && element.closest('#hand-cards .card');
+  return button ? Number(button.dataset.index) : null;
+}
 
-  return { init, show, target };
-})();
+export function init(pictureGetter) {
+  cards = document.getElementById('hand-cards');
+  pile = document.getElementById('draw-pile');
+  pictureOf = pictureGetter;
+}
+

@@ -4,99 +4,114 @@
 // scrolls as it would), and no double tap zooms. Keys: the table's own as on
 // Windows (Ctrl held or not; D is the letter of the layout), and the keys that
 // say the table again.
-'use strict';
 
-const ZotInput = (function () {
-  const kTapMs = 500, kTapSlop = 10;
-  let act = null;
+import * as dialogs from './dialogs.js';
+import * as facts from 'zot-facts';
+import * as hand from './hand.js';
+import * as menu from './menu.js';
+import { hearAgain } from './view.js';
+import { accelerators } from 'zot-words';
 
-  // Calls onTap(target, x, y) for a tap; mouse presses go through onMouse.
-  function watchTaps(element, onTap) {
-    let down = null;
-    element.addEventListener('pointerdown', (event) => {
-      if (event.pointerType !== 'touch') return;
-      // A second finger makes it a pinch.
-      down = down === null && event.isPrimary
-        ? { id: event.pointerId, x: event.clientX, y: event.clientY, at: event.timeStamp, target: event.target } : false;
-    });
-    element.addEventListener('pointermove', (event) => {
-      if (down && event.pointerId === down.id &&
-          Math.hypot(event.clientX - down.x, event.clientY - down.y) > kTapSlop) down = false;
-    });
-    const end = (event) => {
-      if (event.pointerType !== 'touch') return;
-      const tap = down && event.pointerId === down.id && event.type === 'pointerup' &&
-        event.timeStamp - down.at < kTapMs;
-      if (tap) onTap(down.target, down.x, down.y);
-      // The gesture is over once no finger is left on the element.
-      if (event.isPrimary || !tap) down = null;
-    };
-    element.addEventListener('pointerup', end);
-    element.addEventListener('pointercancel', end);
-    element.addEventListener('contextmenu', (event) => event.preventDefault());
+const kTapMs = 500, kTapSlop = 10;
+let act = null;
+
+// Calls onTap(target, x, y) for a tap; mouse presses go through onMouse.
+function watchTaps(element, onTap) {
+  let down = null;
+  element.addEventListener('pointerdown', (event) => {
+    if (event.pointerType !== 'touch') return;
+    // A second finger makes it a pinch.
+    down = down === null && event.isPrimary
+      ? { id: event.pointerId, x: event.clientX, y: event.clientY, at: event.timeStamp, target: event.target } : false;
+  });
+  element.addEventListener('pointermove', (event) => {
+    if (down && event.pointerId === down.id &&
+        Math.hypot(event.clientX - down.x, event.clientY - down.y) > kTapSlop) down = false;
+  });
+  const end = (event) => {
+    if (event.pointerType !== 'touch') return;
+    const tap = down && event.pointerId === down.id && event.type === 'pointerup' &&
+      event.timeStamp - down.at < kTapMs;
+    if (tap) onTap(down.target, down.x, down.y);
+    // The gesture is over once no finger is left on the element.
+    if (event.isPrimary || !tap) down = null;
+  };
+  element.addEventListener('pointerup', end);
+  element.addEventListener('pointercancel', end);
+  element.addEventListener('contextmenu', (event) => event.preventDefault());
+}
+
+function tablePoint(canvas, x, y) {
+  const box = canvas.getBoundingClientRect();
+  const clamp = (v, most) => Math.min(Math.max(v, 0), most - 1);
+  const w = facts.kFrameWidth, h = facts.kFrameHeight;
+  return [clamp(Math.floor((x - box.left) * w / box.width), w), clamp(Math.floor((y - box.top) * h / box.height), h)];
+}
+
+// The letter of a key as the layout gives it; on layouts without Latin
+// letters, the letter of its place, as Windows' key codes are.
+export function letterOf(event) {
+  if (/^[a-z]$/i.test(event.key)) return event.key.toLowerCase();
+  return /^Key[A-Z]$/.test(event.code) ? event.code.slice(3).toLowerCase() : '';
+}
+
+// The table's keys as the module names them.
+const kTableKeys = new Set(facts.kTableKeyCodes);
+
+// The module's name of a table key, or null. Alt and the system key belong
+// to the browser and the menu mnemonics.
+function tableKey(event) {
+  if (event.altKey || event.metaKey) return null;
+  if (letterOf(event) === 'd') return 'KeyD';
+  const name = event.key === ' ' ? 'Space' : event.key;
+  if (!kTableKeys.has(name)) return null;
+  // Enter and Space on a button press that button, not the table.
+  const onControl = event.target.closest && event.target.closest('button, input, a, [role^="menuitem"]');
+  return (name === 'Enter' || name === 'Space') && onControl ? null : name;
+}
+
+// The menu command of a key, as the resource script's accelerators give it (F2: New game).
+function commandOf(event) {
+  if (event.altKey || event.metaKey) return null;
+  const accelerator = accelerators.find((a) => a.key === event.key);
+  return accelerator ? accelerator.command : null;
+}
+
+function onKey(event) {
+  if (dialogs.onKey(event)) return;
+  if (event.key === 'Escape') {
+    menu.close();
+    return;
   }
-
-  function tablePoint(canvas, x, y) {
-    const box = canvas.getBoundingClientRect();
-    const clamp = (v, most) => Math.min(Math.max(v, 0), most - 1);
-    return [clamp(Math.floor((x - box.left) * 600 / box.width), 600), clamp(Math.floor((y - box.top) * 400 / box.height), 400)];
+  if (menu.isOpen()) return;
+  const key = tableKey(event), command = commandOf(event);
+  if (key !== null) {
+    event.preventDefault();
+    act.key(key, event.repeat);
+  } else if (command !== null) {
+    event.preventDefault();
+    act.command(command);
+  } else if (!event.ctrlKey && !event.altKey && !event.metaKey && hearAgain(letterOf(event))) {
+    event.preventDefault();
   }
+}
 
-  // The letter of a key as the layout gives it; on layouts without Latin
-  // letters, the letter of its place, as Windows' key codes are.
-  function letterOf(event) {
-    if (/^[a-z]$/i.test(event.key)) return event.key.toLowerCase();
-    return /^Key[A-Z]$/.test(event.code) ? event.code.slice(3).toLowerCase() : '';
-  }
+export function init(canvas, handElement, actions) {
+  act = actions;
+  canvas.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'touch' || event.button !== 0) return;
+    act.press(...tablePoint(canvas, event.clientX, event.clientY));
+  });
+  watchTaps(canvas, (target, x, y) => act.press(...tablePoint(canvas, x, y)));
+  // Buttons: a tap, a click or the keyboard; a touch's own click is the tap's.
+  const pressButton = (element) => {
+    const index = hand.target(element);
+    if (index !== null) act.card(index);
+  };
+  watchTaps(handElement, pressButton);
+  handElement.addEventListener('click', (event) => {
+    if (event.pointerType !== 'touch') pressButton(event.target);
+  });
+  document.addEventListener('keydown', onKey, true);
+}
 
-  const kTableKeys = new Set(['ArrowLeft', 'ArrowRight', 'Home', 'End', 'F2']);
-
-  // The module's name of a table key, or null. Alt and the system key belong
-  // to the browser and the menu mnemonics.
-  function tableKey(event) {
-    if (event.altKey || event.metaKey) return null;
-    if (kTableKeys.has(event.key)) return event.key;
-    // Enter and Space on a button press that button, not the table.
-    const onControl = event.target.closest && event.target.closest('button, input, a, [role^="menuitem"]');
-    if (event.key === 'Enter' && !onControl) return 'Enter';
-    if (event.key === ' ' && !onControl) return 'Space';
-    return letterOf(event) === 'd' ? 'KeyD' : null;
-  }
-
-  function onKey(event) {
-    if (ZotDialogs.onKey(event)) return;
-    if (event.key === 'Escape') {
-      ZotMenu.close();
-      return;
-    }
-    if (ZotMenu.isOpen()) return;
-    const key = tableKey(event);
-    if (key !== null) {
-      event.preventDefault();
-      act.key(key, event.repeat);
-    } else if (!event.ctrlKey && !event.altKey && !event.metaKey && ZotAccess.hearAgain(letterOf(event))) {
-      event.preventDefault();
-    }
-  }
-
-  function init(canvas, hand, actions) {
-    act = actions;
-    canvas.addEventListener('pointerdown', (event) => {
-      if (event.pointerType === 'touch' || event.button !== 0) return;
-      act.press(...tablePoint(canvas, event.clientX, event.clientY));
-    });
-    watchTaps(canvas, (target, x, y) => act.press(...tablePoint(canvas, x, y)));
-    // Buttons: a tap, a click or the keyboard; a touch's own click is the tap's.
-    const pressButton = (element) => {
-      const index = ZotHand.target(element);
-      if (index !== null) act.card(index);
-    };
-    watchTaps(hand, pressButton);
-    hand.addEventListener('click', (event) => {
-      if (event.pointerType !== 'touch') pressButton(event.target);
-    });
-    document.addEventListener('keydown', onKey, true);
-  }
-
-  return { init, letterOf };
-})();

@@ -4,131 +4,128 @@
 // pixel ratio, so it stays sharp. On touch screens whose table cards come out
 // narrower than a finger, the hand is also shown large as buttons: under the
 // table when the screen stands upright, beside it when it lies on its side.
-'use strict';
 
-const ZotLayout = (function () {
-  const kWidth = 600, kHeight = 400;
-  // Least size of a card a finger can hit, and the most a card is drawn at.
-  const kMinCard = 44, kMaxCard = 96, kGap = 6;
-  // Felt a phone may lose at each side to show the table across its width
-  // (the Windows window, too, shows less than the whole frame).
-  const kMaxCrop = 8;
-  // Table pixels of a card that a fanned hand leaves uncovered.
-  const kCardStrip = 20;
-  let game = null, frame = null, canvas = null, hand = null, handCards = 0;
-  let resolutionQuery = null;
+import { kFrameWidth as kWidth, kFrameHeight as kHeight } from 'zot-facts';
 
-  const touch = () => matchMedia('(pointer: coarse)').matches;
+// Least size of a card a finger can hit, and the most a card is drawn at.
+const kMinCard = 44, kMaxCard = 96, kGap = 6;
+// Felt a phone may lose at each side to show the table across its width
+// (the Windows window, too, shows less than the whole frame).
+const kMaxCrop = 8;
+// Table pixels of a card that a fanned hand leaves uncovered.
+const kCardStrip = 20;
+let game = null, frame = null, canvas = null, hand = null, handCards = 0;
+let resolutionQuery = null;
 
-  // Room for the hand: the card size that shows `count` buttons in `width` x
-  // `height`, or the least size (the hand then scrolls) when none does.
-  function cardSize(count, width, height) {
-    for (let size = kMaxCard; size > kMinCard; --size) {
-      const perRow = Math.max(1, Math.floor((width + kGap) / (size + kGap)));
-      if (Math.ceil(count / perRow) * (size * 1.5 + kGap) <= height) return size;
-    }
-    return kMinCard;
+const touch = () => matchMedia('(pointer: coarse)').matches;
+
+// Room for the hand: the card size that shows `count` buttons in `width` x
+// `height`, or the least size (the hand then scrolls) when none does.
+function cardSize(count, width, height) {
+  for (let size = kMaxCard; size > kMinCard; --size) {
+    const perRow = Math.max(1, Math.floor((width + kGap) / (size + kGap)));
+    if (Math.ceil(count / perRow) * (size * 1.5 + kGap) <= height) return size;
   }
+  return kMinCard;
+}
 
-  // The largest whole k whose table fits `width` x `height` CSS px, allowing
-  // `crop` table pixels at each side; 0 when not even k = 1 fits.
-  function wholeScale(width, height, ratio, crop) {
-    return Math.max(0, Math.floor(Math.min(width * ratio / (kWidth - 2 * crop), height * ratio / kHeight)));
+// The largest whole k whose table fits `width` x `height` CSS px, allowing
+// `crop` table pixels at each side; 0 when not even k = 1 fits.
+function wholeScale(width, height, ratio, crop) {
+  return Math.max(0, Math.floor(Math.min(width * ratio / (kWidth - 2 * crop), height * ratio / kHeight)));
+}
+
+// What the room calls for: the table's scale (k whole device pixels per table
+// pixel, or a fraction below 1 on tiny screens) and the room of the large
+// hand, if it shows.
+function plan(width, height, ratio, coarse) {
+  const strip = (k) => kCardStrip * k / ratio;
+  const fractionOf = (w, h) => Math.min(w / kWidth, h / kHeight);
+  if (!coarse) {
+    const k = wholeScale(width, height, ratio, 0);
+    return { k, fraction: k ? 0 : fractionOf(width, height), hand: null };
   }
-
-  // What the room calls for: the table's scale (k whole device pixels per table
-  // pixel, or a fraction below 1 on tiny screens) and the room of the large
-  // hand, if it shows.
-  function plan(width, height, ratio, coarse) {
-    const strip = (k) => kCardStrip * k / ratio;
-    const fractionOf = (w, h) => Math.min(w / kWidth, h / kHeight);
-    if (!coarse) {
-      const k = wholeScale(width, height, ratio, 0);
-      return { k, fraction: k ? 0 : fractionOf(width, height), hand: null };
-    }
-    if (height >= width) {
-      // Upright: the table across the width, the hand under it, with room for
-      // two rows of cards at least.
-      const least = 2 * (kMinCard * 1.5 + kGap) + 2 * kGap;
-      const k = wholeScale(width, height - least, ratio, kMaxCrop);
-      const tableHeight = k ? kHeight * k / ratio : kHeight * fractionOf(width, height - least);
-      const large = !k || strip(k) < kMinCard;
-      return { k, fraction: k ? 0 : fractionOf(width, height - least),
-               hand: large ? { below: true, w: width, h: height - tableHeight } : null };
-    }
-    // On its side: the table as large as fits; when its cards come out too
-    // narrow, the hand beside it, with room for three columns of cards.
-    const whole = wholeScale(width, height, ratio, 0);
-    if (whole && strip(whole) >= kMinCard) return { k: whole, fraction: 0, hand: null };
-    const least = 3 * (kMinCard + kGap) + kGap;
-    const k = wholeScale(width - least, height, ratio, 0);
-    const fraction = k ? 0 : fractionOf(width - least, height);
-    const tableWidth = k ? kWidth * k / ratio : kWidth * fraction;
-    return { k, fraction, hand: { below: false, w: width - tableWidth, h: height } };
+  if (height >= width) {
+    // Upright: the table across the width, the hand under it, with room for
+    // two rows of cards at least.
+    const least = 2 * (kMinCard * 1.5 + kGap) + 2 * kGap;
+    const k = wholeScale(width, height - least, ratio, kMaxCrop);
+    const tableHeight = k ? kHeight * k / ratio : kHeight * fractionOf(width, height - least);
+    const large = !k || strip(k) < kMinCard;
+    return { k, fraction: k ? 0 : fractionOf(width, height - least),
+             hand: large ? { below: true, w: width, h: height - tableHeight } : null };
   }
+  // On its side: the table as large as fits; when its cards come out too
+  // narrow, the hand beside it, with room for three columns of cards.
+  const whole = wholeScale(width, height, ratio, 0);
+  if (whole && strip(whole) >= kMinCard) return { k: whole, fraction: 0, hand: null };
+  const least = 3 * (kMinCard + kGap) + kGap;
+  const k = wholeScale(width - least, height, ratio, 0);
+  const fraction = k ? 0 : fractionOf(width - least, height);
+  const tableWidth = k ? kWidth * k / ratio : kWidth * fraction;
+  return { k, fraction, hand: { below: false, w: width - tableWidth, h: height } };
+}
 
-  function fit() {
-    const ratio = window.devicePixelRatio || 1;
-    const room = game.getBoundingClientRect();
-    const p = plan(room.width, room.height, ratio, touch());
-    const scale = p.k ? p.k / ratio : p.fraction;
-    const tableWidth = kWidth * scale, tableHeight = kHeight * scale;
-    const shown = Math.min(tableWidth, room.width - (p.hand && !p.hand.below ? p.hand.w : 0));
-    canvas.style.width = tableWidth + 'px';
-    canvas.style.height = tableHeight + 'px';
-    // Whole multiples are drawn pixel for pixel; a table shrunk below its own
-    // size is smoothed rather than losing rows and columns.
-    canvas.style.imageRendering = p.k ? 'pixelated' : 'auto';
-    frame.style.width = shown + 'px';
-    frame.style.height = tableHeight + 'px';
-    canvas.style.left = canvas.style.top = '0px';
-    game.classList.toggle('beside', Boolean(p.hand && !p.hand.below));
-    hand.classList.toggle('large', Boolean(p.hand));
-    if (p.hand) {
-      const size = cardSize(Math.max(handCards, 1) + 1, p.hand.w - 2 * kGap, p.hand.h - 2 * kGap);
-      hand.style.setProperty('--card-width', size + 'px');
-    }
-    // The picture starts on a whole device pixel: a phone a little narrower
-    // than the table loses felt evenly at both sides.
-    const box = canvas.getBoundingClientRect(), frameBox = frame.getBoundingClientRect();
-    const cropped = (tableWidth - shown) / 2;
-    const snap = (at) => Math.round(at * ratio) / ratio;
-    const left = snap(frameBox.left - cropped) - box.left, top = snap(box.top) - box.top;
-    canvas.style.left = left + 'px';
-    canvas.style.top = top + 'px';
+function fit() {
+  const ratio = window.devicePixelRatio || 1;
+  const room = game.getBoundingClientRect();
+  const p = plan(room.width, room.height, ratio, touch());
+  const scale = p.k ? p.k / ratio : p.fraction;
+  const tableWidth = kWidth * scale, tableHeight = kHeight * scale;
+  const shown = Math.min(tableWidth, room.width - (p.hand && !p.hand.below ? p.hand.w : 0));
+  canvas.style.width = tableWidth + 'px';
+  canvas.style.height = tableHeight + 'px';
+  // Whole multiples are drawn pixel for pixel; a table shrunk below its own
+  // size is smoothed rather than losing rows and columns.
+  canvas.style.imageRendering = p.k ? 'pixelated' : 'auto';
+  frame.style.width = shown + 'px';
+  frame.style.height = tableHeight + 'px';
+  canvas.style.left = canvas.style.top = '0px';
+  game.classList.toggle('beside', Boolean(p.hand && !p.hand.below));
+  hand.classList.toggle('large', Boolean(p.hand));
+  if (p.hand) {
+    const size = cardSize(Math.max(handCards, 1) + 1, p.hand.w - 2 * kGap, p.hand.h - 2 * kGap);
+    hand.style.setProperty('--card-width', size + 'px');
   }
+  // The picture starts on a whole device pixel: a phone a little narrower
+  // than the table loses felt evenly at both sides.
+  const box = canvas.getBoundingClientRect(), frameBox = frame.getBoundingClientRect();
+  const cropped = (tableWidth - shown) / 2;
+  const snap = (at) => Math.round(at * ratio) / ratio;
+  const left = snap(frameBox.left - cropped) - box.left, top = snap(box.top) - box.top;
+  canvas.style.left = left + 'px';
+  canvas.style.top = top + 'px';
+}
 
-  // A zoom or a move to a screen of another density changes the ratio; only a
-  // query on the current one tells when.
-  function watchResolution() {
-    if (resolutionQuery) resolutionQuery.removeEventListener('change', onResolution);
-    resolutionQuery = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
-    resolutionQuery.addEventListener('change', onResolution);
-  }
+// A zoom or a move to a screen of another density changes the ratio; only a
+// query on the current one tells when.
+function watchResolution() {
+  if (resolutionQuery) resolutionQuery.removeEventListener('change', onResolution);
+  resolutionQuery = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+  resolutionQuery.addEventListener('change', onResolution);
+}
 
-  function onResolution() {
-    watchResolution();
-    fit();
-  }
+function onResolution() {
+  watchResolution();
+  fit();
+}
 
-  // The hand's size changes the room its cards need.
-  function setHandCount(count) {
-    if (count === handCards) return;
-    handCards = count;
-    fit();
-  }
+// The hand's size changes the room its cards need.
+export function setHandCount(count) {
+  if (count === handCards) return;
+  handCards = count;
+  fit();
+}
 
-  function init() {
-    game = document.getElementById('game');
-    frame = document.getElementById('table-frame');
-    canvas = document.getElementById('table');
-    hand = document.getElementById('hand');
-    // The room changes with the window, a turned phone, the browser's bars,
-    // and the menu bar's height once its font has loaded.
-    new ResizeObserver(fit).observe(game);
-    watchResolution();
-    fit();
-  }
+export function init() {
+  game = document.getElementById('game');
+  frame = document.getElementById('table-frame');
+  canvas = document.getElementById('table');
+  hand = document.getElementById('hand');
+  // The room changes with the window, a turned phone, the browser's bars,
+  // and the menu bar's height once its font has loaded.
+  new ResizeObserver(fit).observe(game);
+  watchResolution();
+  fit();
+}
 
-  return { init, setHandCount };
-})();

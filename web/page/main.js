@@ -1,165 +1,174 @@
 // The page around the module: it enters the module one call at a time, runs the
-// pacing timer, shows the frames and binds the menu, the dialogs, the hand,
-// the words, the sound and the store. While a dialog holds the module
-// suspended, presses, keys and menu commands are dropped, as a modal dialog
-// disables the Windows program's main window.
-'use strict';
+// pacing timer and binds the frame, the menu, the dialogs, the hand, the words,
+// the sound and the store. While a dialog holds the module suspended, presses,
+// keys and menu commands are dropped, as a modal dialog disables the Windows
+// program's main window.
+import createModule from 'zot-module';
+import * as facts from 'zot-facts';
+import { strings } from 'zot-words';
+import * as dialogs from './dialogs.js';
+import * as frame from './frame.js';
+import * as hand from './hand.js';
+import * as input from './input.js';
+import * as layout from './layout.js';
+import * as menu from './menu.js';
+import * as sound from './sound.js';
+import * as store from './store.js';
+import * as view from './view.js';
 
-var Zot = (function () {
-  const kWidth = 600, kHeight = 400;
-  let canvas = null, context = null, notice = null;
-  let ready = false, busy = false, closed = false;
-  let pacingTimer = null;
-  const pictures = new Map();
+let module = null, notice = null;
+let ready = false, busy = false, closed = false;
+let pacingTimer = null;
+const pictures = new Map();
 
-  // --- calls into the module ---------------------------------------------
+// --- calls into the module ---------------------------------------------
 
-  const query = (name, type, types = [], args = []) => Module.ccall(name, type, types, args);
+// An entry point that returns at once, as facts describes it: [name, result, arguments].
+const query = ([name, result, types], ...args) => module.ccall(name, result, types, args);
 
-  // False when the call was dropped. A call that throws, at once or later,
-  // is reported and leaves the page answering.
-  function enter(name, args = []) {
-    if (!ready || busy || closed || ZotStore.isInactive()) return false;
-    busy = true;
-    // No computer move while a call, and any dialog it opens, is under way.
-    clearPacing();
-    const types = args.map((arg) => typeof arg === 'string' ? 'string' : 'number');
-    let done;
-    try {
-      done = Promise.resolve(Module.ccall(name, null, types, args, { async: true }));
-    } catch (error) {
-      done = Promise.reject(error);
-    }
-    done.catch((error) => console.error('Zot: ' + name + ' failed: ' + (error && error.stack || error)))
-      .finally(afterCall);
-    return true;
+// An entry point that may open a dialog and so suspend the module. False when
+// the call was dropped. A call that throws, at once or later, is reported and
+// leaves the page answering.
+function enter([name, result, types], ...args) {
+  if (!ready || busy || closed || store.isInactive()) return false;
+  busy = true;
+  // No computer move while a call, and any dialog it opens, is under way.
+  clearPacing();
+  let done;
+  try {
+    done = Promise.resolve(module.ccall(name, result, types, args, { async: true }));
+  } catch (error) {
+    done = Promise.reject(error);
   }
+  done.catch((error) => console.error('Zot: ' + name + ' failed: ' + (error && error.stack || error)))
+    .finally(afterCall);
+  return true;
+}
 
-  // Between moves: the marks, the save, the next computer move.
-  function afterCall() {
-    busy = false;
-    if (closed) return;
-    ZotMenu.showMarks();
-    ZotStore.save(query('zot_save', 'string'));
-    schedulePacing();
-  }
+// Between moves: the marks, the save, the next computer move.
+function afterCall() {
+  busy = false;
+  if (closed) return;
+  menu.showMarks();
+  store.save(query(facts.zot_save));
+  schedulePacing();
+}
 
-  function clearPacing() {
-    if (pacingTimer !== null) clearTimeout(pacingTimer);
+function clearPacing() {
+  if (pacingTimer !== null) clearTimeout(pacingTimer);
+  pacingTimer = null;
+}
+
+// One timer to the pacing deadline, none while the table waits for the human.
+function schedulePacing() {
+  clearPacing();
+  if (closed || store.isInactive()) return;
+  const wait = query(facts.zot_pacing_wait);
+  if (wait < 0) return;
+  pacingTimer = setTimeout(() => {
     pacingTimer = null;
+    enter(facts.zot_turn_timer);
+  }, wait);
+}
+
+// --- what the module shows ----------------------------------------------
+
+// The table as the human may know it, after every drawing.
+function putView(json) {
+  const table = JSON.parse(json);
+  view.show(table);
+  hand.show(table);
+  layout.setHandCount(table.deal ? table.hand.length : 0);
+}
+
+// A card's picture for the hand's buttons, taken from the module once per card.
+function pictureOf(code) {
+  if (!pictures.has(code)) {
+    const pointer = query(facts.zot_card_rgba, code);
+    const w = facts.kCardWidth, h = facts.kCardHeight;
+    pictures.set(code, new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pointer, w * h * 4).slice(), w, h));
   }
+  return pictures.get(code);
+}
 
-  // One timer to the pacing deadline, none while the table waits for the human.
-  function schedulePacing() {
-    clearPacing();
-    if (closed || ZotStore.isInactive()) return;
-    const wait = query('zot_pacing_wait', 'number');
-    if (wait < 0) return;
-    pacingTimer = setTimeout(() => {
-      pacingTimer = null;
-      enter('zot_turn_timer');
-    }, wait);
-  }
+function showNotice(text, action) {
+  document.getElementById('notice-text').textContent = text;
+  const button = document.getElementById('notice-action');
+  button.hidden = !action;
+  button.onclick = action;
+  notice.hidden = false;
+}
 
-  // --- what the module shows ----------------------------------------------
+function closePage() {
+  closed = true;
+  clearPacing();
+  menu.close();
+  document.body.classList.add('closed');
+  // Only a window a script opened may close itself; otherwise the page stays empty.
+  window.close();
+}
 
-  function putFrame(rgba, width, height) {
-    context.putImageData(new ImageData(rgba, width, height), 0, 0);
-    if (performance.getEntriesByName('zot-first-frame').length === 0) performance.mark('zot-first-frame');
-  }
-
-  // The table as the human may know it, after every drawing.
-  function putView(json) {
-    const view = JSON.parse(json);
-    ZotAccess.show(view);
-    ZotHand.show(view);
-    ZotLayout.setHandCount(view.deal ? view.hand.length : 0);
-  }
-
-  // A card's picture for the hand's buttons, taken from the module once per card.
-  function pictureOf(code) {
-    if (!pictures.has(code)) {
-      const pointer = query('zot_card_rgba', 'number', ['number'], [code]);
-      pictures.set(code, new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, 60 * 90 * 4).slice(), 60, 90));
-    }
-    return pictures.get(code);
-  }
-
-  function showNotice(text, action) {
-    document.getElementById('notice-text').textContent = text;
-    const button = document.getElementById('notice-action');
-    button.hidden = !action;
-    button.onclick = action;
-    notice.hidden = false;
-  }
-
-  function closePage() {
-    closed = true;
-    clearPacing();
-    ZotMenu.close();
-    document.body.classList.add('closed');
-    // Only a window a script opened may close itself; otherwise the page stays empty.
-    window.close();
-  }
-
-  // --- start --------------------------------------------------------------
-
-  // The saved match, if there is one the module can read; then the first move.
-  function started() {
-    const saved = ZotStore.open(() => {
-      clearPacing();
-      showNotice(ZotWords.IDS_OTHER_TAB, () => location.reload());
-    });
-    if (saved !== null && query('zot_restore', 'number', ['string'], [saved]) !== 1) {
-      ZotStore.keepUnreadable(saved);
-      showNotice(ZotWords.IDS_SAVE_UNREADABLE, null);
-    }
-    performance.mark('zot-restored');
-    document.getElementById('game').removeAttribute('aria-busy');
-    ready = true;
-    afterCall();
-  }
-
-  function start() {
-    canvas = document.getElementById('table');
-    context = canvas.getContext('2d');
-    notice = document.getElementById('notice');
-    document.getElementById('notice-close').addEventListener('click', () => { notice.hidden = true; });
-    ZotSound.init();
-    ZotMenu.init(document.getElementById('menubar'), (id) => enter('zot_command', [id]),
-                 (id) => query('zot_setting_mark', 'number', ['number'], [id]) === 1);
-    ZotDialogs.init(document.getElementById('overlay'));
-    ZotAccess.init();
-    ZotHand.init(pictureOf);
-    ZotInput.init(canvas, document.getElementById('hand'), {
-      press: (x, y) => enter('zot_press', [x, y]),
-      card: (index) => enter(index < 0 ? 'zot_draw_pile' : 'zot_hand_card', index < 0 ? [] : [index]),
-      key: (name, repeat) => enter('zot_key', [name, repeat ? 1 : 0]),
-    });
-    ZotLayout.init();
-  }
-
-  start();
-  return {
-    putFrame, putView, closePage, started,
-    tell: (json) => ZotAccess.tell(JSON.parse(json)),
-    dialog: (templateId, fields, marked) => ZotDialogs.show(templateId, fields, marked),
-    setPicture: (name, rgba, width, height) => ZotDialogs.setPicture(name, rgba, width, height),
-    playSamples: (name, samples, rate) => ZotSound.play(name, samples, rate),
-  };
-})();
-
-var Module = {
-  // The WebAssembly is in the page as base64. Decoded here it is ready in
-  // tens of milliseconds; fetched as a data URL it took a few hundred.
-  instantiateWasm: (imports, receive) => {
-    const text = atob(document.getElementById('zot-wasm').textContent);
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
-    WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance, result.module));
-    return {};
-  },
-  postRun: [Zot.started],
-  print: (text) => console.log(text),
-  printErr: (text) => console.error(text),
+// What the module calls on the page (Module.page in its C++).
+const page = {
+  putFrame: frame.putFrame,
+  putView,
+  closePage,
+  tell: (json) => view.tell(JSON.parse(json)),
+  dialog: dialogs.show,
+  setPicture: dialogs.setPicture,
+  playSamples: sound.play,
 };
+
+// --- start --------------------------------------------------------------
+
+// The saved match, if there is one the module can read; then the first move.
+function started() {
+  const saved = store.open(() => {
+    clearPacing();
+    showNotice(strings.IDS_OTHER_TAB, () => location.reload());
+  });
+  if (saved !== null && query(facts.zot_restore, saved) !== 1) {
+    store.keepUnreadable(saved);
+    showNotice(strings.IDS_SAVE_UNREADABLE, null);
+  }
+  performance.mark('zot-restored');
+  document.getElementById('game').removeAttribute('aria-busy');
+  ready = true;
+  afterCall();
+}
+
+// The WebAssembly is in the page as base64. Decoded here it is ready in tens
+// of milliseconds; fetched as a data URL it took a few hundred.
+function instantiateWasm(imports, receive) {
+  const text = atob(document.getElementById('zot-wasm').textContent);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+  WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance, result.module));
+  return {};
+}
+
+function start() {
+  const canvas = document.getElementById('table');
+  frame.init(canvas);
+  notice = document.getElementById('notice');
+  document.getElementById('notice-close').addEventListener('click', () => { notice.hidden = true; });
+  sound.init();
+  menu.init(document.getElementById('menubar'), (id) => enter(facts.zot_command, id),
+            (id) => query(facts.zot_setting_mark, id) === 1);
+  dialogs.init(document.getElementById('overlay'));
+  view.init();
+  hand.init(pictureOf);
+  input.init(canvas, document.getElementById('hand'), {
+    press: (x, y) => enter(facts.zot_press, x, y),
+    card: (index) => (index < 0 ? enter(facts.zot_draw_pile) : enter(facts.zot_hand_card, index)),
+    key: (name, repeat) => enter(facts.zot_key, name, repeat ? 1 : 0),
+    command: (id) => enter(facts.zot_command, id),
+  });
+  layout.init();
+  // The object handed in is the module itself, filled in as it starts: its
+  // first frame, drawn while it starts, already asks it for card pictures.
+  module = { page, instantiateWasm, print: (text) => console.log(text), printErr: (text) => console.error(text) };
+  createModule(module).then(started);
+}
+
+start();

@@ -10,74 +10,72 @@
 // that it goes on from the newest save; so neither spoils the other's save.
 //
 // Storage missing, full or refused: the page plays on without it.
-'use strict';
 
-const ZotStore = (function () {
-  const kSaveKey = 'zot.match.v1';
-  const kUnreadKey = 'zot.match.v1.unread';
-  const kOwnerKey = 'zot.owner';
-  const tab = Math.random().toString(36).slice(2) + Date.now().toString(36);
-  let storage = null, lastSaved = null, inactive = false, onInactive = null;
+const kSaveKey = 'zot.match.v1';
+const kUnreadKey = 'zot.match.v1.unread';
+const kOwnerKey = 'zot.owner';
+const tab = Math.random().toString(36).slice(2) + Date.now().toString(36);
+let storage = null, lastSaved = null, inactive = false, onInactive = null;
 
-  function storageOrNull() {
-    try {
-      const store = window.localStorage;
-      store.getItem(kOwnerKey);
-      return store;
-    } catch (error) {
-      return null;
-    }
+function storageOrNull() {
+  try {
+    const store = window.localStorage;
+    store.getItem(kOwnerKey);
+    return store;
+  } catch (error) {
+    return null;
   }
+}
 
-  const read = (key) => {
-    try {
-      return storage ? storage.getItem(key) : null;
-    } catch (error) {
-      return null;
-    }
-  };
-  const write = (key, value) => {
-    try {
-      if (storage) storage.setItem(key, value);
-      return true;
-    } catch (error) {
-      return false;
-    }
-  };
-
-  function checkOwner() {
-    // The value as it stands now, not as an event reported it: events of two
-    // tabs that claimed at once may arrive in either order.
-    if (inactive || !storage || read(kOwnerKey) === tab) return;
-    inactive = true;
-    onInactive();
+const read = (key) => {
+  try {
+    return storage ? storage.getItem(key) : null;
+  } catch (error) {
+    return null;
   }
-
-  // Opens the store and claims the save for this tab; returns the saved game,
-  // or null when there is none (or no storage).
-  function open(whenInactive) {
-    onInactive = whenInactive;
-    storage = storageOrNull();
-    if (storage === null) return null;
-    write(kOwnerKey, tab);
-    window.addEventListener('storage', (event) => {
-      if (event.key === kOwnerKey || event.key === null) checkOwner();
-    });
-    return read(kSaveKey);
+};
+const write = (key, value) => {
+  try {
+    if (storage) storage.setItem(key, value);
+    return true;
+  } catch (error) {
+    return false;
   }
+};
 
-  // A save the module refused is kept aside, not lost, before the next save
-  // takes its place.
-  function keepUnreadable(text) {
-    write(kUnreadKey, text);
-  }
+function checkOwner() {
+  // The value as it stands now, not as an event reported it: events of two
+  // tabs that claimed at once may arrive in either order.
+  if (inactive || !storage || read(kOwnerKey) === tab) return;
+  inactive = true;
+  onInactive();
+}
 
-  function save(text) {
-    if (!storage || inactive || text === lastSaved) return;
-    checkOwner();
-    if (inactive) return;
-    if (write(kSaveKey, text)) lastSaved = text;
-  }
+// Opens the store and claims the save for this tab; returns the saved game,
+// or null when there is none (or no storage).
+export function open(whenInactive) {
+  onInactive = whenInactive;
+  storage = storageOrNull();
+  if (storage === null) return null;
+  write(kOwnerKey, tab);
+  window.addEventListener('storage', (event) => {
+    if (event.key === kOwnerKey || event.key === null) checkOwner();
+  });
+  return read(kSaveKey);
+}
 
-  return { open, save, keepUnreadable, isInactive: () => inactive };
-})();
+// A save the module refused is kept aside, not lost, before the next save
+// takes its place.
+export function keepUnreadable(text) {
+  write(kUnreadKey, text);
+}
+
+export const isInactive = () => inactive;
+
+export function save(text) {
+  if (!storage || inactive || text === lastSaved) return;
+  checkOwner();
+  if (inactive) return;
+  if (write(kSaveKey, text)) lastSaved = text;
+}
+

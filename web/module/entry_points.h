@@ -1,0 +1,35 @@
+// Every function the page calls in the module, each defined in the file named
+// like the page script that calls it. The build reads this list to write the
+// page's table of them (web/make/facts.cpp), so the page cannot name one that
+// is not here.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+
+// main.cpp: the pacing test of the Windows loop, and how long until it passes
+// (-1: no computer move is due).
+void zot_turn_timer();
+int zot_pacing_wait();
+
+// input.cpp: a press at table coordinates; a key as the browser's
+// KeyboardEvent.code names it, with 1 for a held key's repeat.
+void zot_press(int x, int y);
+void zot_key(const char* code, int repeat);
+
+// hand.cpp: a press on card `index` of the human's hand, or on the draw pile;
+// the picture of card `code` (0 the back), RGBA, kCardWidth x kCardHeight.
+void zot_hand_card(int index);
+void zot_draw_pile();
+const std::uint32_t* zot_card_rgba(int code);
+
+// menu.cpp: a menu command, and the mark of a settings item (1 checked).
+void zot_command(int commandId);
+int zot_setting_mark(int commandId);
+
+// store.cpp: the whole game as text, and back (1 when it was read and put in place).
+const char* zot_save();
+int zot_restore(const char* text);
+
+}  // extern "C"

@@ -1,0 +1,30 @@
+// The human's hand as the page's buttons: presses on its cards and on the draw
+// pile, and the cards' pictures.
+#include <emscripten/emscripten.h>
+
+#include <vector>
+
+#include "game/entry.h"
+#include "gfx/pixels.h"
+#include "gfx/sprite.h"
+#include "web/module/entry_points.h"
+#include "web/module/web_shell.h"
+
+EMSCRIPTEN_KEEPALIVE void zot_hand_card(int index) {
+  if (TableClosed()) return;
+  HideHandSelection();
+  PressHandCard(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void zot_draw_pile() {
+  if (TableClosed()) return;
+  HideHandSelection();
+  PressDrawPile();
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* zot_card_rgba(int code) {
+  static std::vector<std::uint32_t> rgba;
+  rgba = code >= 0 && code < kCardSpriteCount ? SpriteRgba(cardSprites[code]) : std::vector<std::uint32_t>();
+  rgba.resize(static_cast<std::size_t>(kCardWidth) * kCardHeight);
+  return rgba.data();
+}
