@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need; installed only when missing.
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
-          imagemagick faketime procps fonts-dejavu-core emscripten chromium nodejs npm)
+          imagemagick faketime procps fonts-dejavu-core emscripten esbuild chromium nodejs npm)
 
 install_missing() {
   local missing=() p name status
