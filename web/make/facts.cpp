@@ -13,6 +13,7 @@
 #include "game/layout.h"
 #include "gfx/framebuffer.h"
 #include "web/module/entry_points.h"
+#include "words/narrator.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ constexpr EventKindName kEventKinds[] = {
     {TableEventKind::kSkipped, "kSkipped"},           {TableEventKind::kReversed, "kReversed"},
     {TableEventKind::kKept, "kKept"},                 {TableEventKind::kOneCard, "kOneCard"},
     {TableEventKind::kHumanTurn, "kHumanTurn"},       {TableEventKind::kDealEnded, "kDealEnded"},
-    {TableEventKind::kMatchEnded, "kMatchEnded"},
+    {TableEventKind::kMatchEnded, "kMatchEnded"},     {TableEventKind::kRefused, "kRefused"},
 };
 static_assert(sizeof kEventKinds / sizeof kEventKinds[0] == kTableEventKinds, "every event kind has its name here");
 
@@ -72,6 +73,11 @@ int main() {
 
   std::printf("export const kTableKeyCodes = [");
   for (const TableKeyName& key : kTableKeyNames) std::printf("%s'%s'", &key == kTableKeyNames ? "" : ", ", key.code);
+  std::printf("];\n");
+  std::printf("export const kQueryKeyCodes = [");
+  for (const TableQueryKey& key : kTableQueryKeys) {
+    std::printf("%s'Key%c'", &key == kTableQueryKeys ? "" : ", ", key.letter);
+  }
   std::printf("];\n");
 
   for (const EventKindName& kind : kEventKinds) {

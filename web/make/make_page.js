@@ -21,7 +21,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const rcWords = require('./rc_words.js');
+const rcWords = require('../../tools/rc/rc_words.js');
 
 const [out, templateFile, rcFile, headerFile, helpFile, styleFile, pageMain, moduleFile, factsFile] = process.argv.slice(2);
 const words = rcWords.read(rcFile, headerFile, { page: true });

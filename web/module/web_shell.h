@@ -4,6 +4,8 @@
 // back into the page through Module.page, the page's object of callbacks.
 #pragma once
 
+#include <cstdint>
+
 // Dialogs the menu opens (dialogs.cpp); the game's five are in game/shell.h.
 void ShowAbout();
 void ShowCardPoints();
@@ -17,6 +19,9 @@ void ShowDialogPictures();
 // drawing, and the rules' events as they happen.
 void ListenToTable();
 void ShowTableView();
+// The reply of a key that says the table again.
+enum class TableQuery : std::uint8_t;
+void SayAgain(TableQuery query);
 
 // The end of the page's program (main.cpp): no more moves, drawing or presses.
 void CloseTable();

@@ -5,7 +5,6 @@
 // show while one of them has the focus. A button acts as a press on its card
 // of the table, with the very same legality, cues and dialogs.
 
-import { cardName } from './view.js';
 import * as facts from 'zot-facts';
 
 let cards = null, pile = null, pictureOf = null;
@@ -30,7 +29,7 @@ const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf
 // Buttons are kept by place: after a play the focus stays where it was.
 export function show(view) {
   if (!pile.firstChild) paint(pile.appendChild(makePicture()), 0);
-  const hand = view.deal ? view.hand : [];
+  const hand = view.hand.map((card) => card.code);
   const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
   if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
   const key = hand.join(',');
@@ -44,7 +43,7 @@ export function show(view) {
     button.dataset.code = code;
     button.dataset.index = i;
     paint(button.firstChild, code);
-    button.setAttribute('aria-label', cardName(code));
+    button.setAttribute('aria-label', view.hand[i].name);
   });
   if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
 }

@@ -9,7 +9,6 @@ import * as dialogs from './dialogs.js';
 import * as facts from 'zot-facts';
 import * as hand from './hand.js';
 import * as menu from './menu.js';
-import { hearAgain } from './view.js';
 import { accelerators } from 'zot-words';
 
 const kTapMs = 500, kTapSlop = 10;
@@ -55,8 +54,9 @@ export function letterOf(event) {
   return /^Key[A-Z]$/.test(event.code) ? event.code.slice(3).toLowerCase() : '';
 }
 
-// The table's keys as the module names them.
+// The table's keys as the module names them, and the keys that say it again.
 const kTableKeys = new Set(facts.kTableKeyCodes);
+const kQueryKeys = new Set(facts.kQueryKeyCodes);
 
 // The module's name of a table key, or null. Alt and the system key belong
 // to the browser and the menu mnemonics.
@@ -91,8 +91,10 @@ function onKey(event) {
   } else if (command !== null) {
     event.preventDefault();
     act.command(command);
-  } else if (!event.ctrlKey && !event.altKey && !event.metaKey && hearAgain(letterOf(event))) {
+  } else if (!event.ctrlKey && !event.altKey && !event.metaKey && kQueryKeys.has(`Key${letterOf(event).toUpperCase()}`)) {
+    // The keys that say the table again, by the letter as the layout gives it.
     event.preventDefault();
+    act.key(`Key${letterOf(event).toUpperCase()}`, event.repeat);
   }
 }
 

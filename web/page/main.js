@@ -114,6 +114,7 @@ const page = {
   putView,
   closePage,
   tell: (json) => view.tell(JSON.parse(json)),
+  reply: view.say,
   dialog: dialogs.show,
   setPicture: dialogs.setPicture,
   playSamples: sound.play,
