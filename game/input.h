@@ -54,6 +54,9 @@ struct HandSelection {
 extern HandSelection handSelection;
 
 void HideHandSelection();
+// The selection shown on card `index` of the human's hand (kept within it), as
+// when a key has moved it there; for a shell whose player put its focus there.
+void SelectHandCard(int index);
 // The index of the selected card while the selection shows and a deal is on,
 // else -1.
 int SelectedHandCard();

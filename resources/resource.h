@@ -69,6 +69,8 @@
 #define IDC_STREAK_CURRENT 1048
 #define IDC_STREAK_BEST 1049
 #define IDC_RESET_STATISTICS 1050
+// Asked before a new match throws away the one in progress.
+#define IDD_NEW_MATCH 186
 
 // The table in words (words/): what a screen reader hears and the page shows
 // beside the table, in Zot.exe and the page alike.
@@ -154,3 +156,11 @@
 #define IDS_OTHER_TAB 2011
 #define IDS_PLAY_HERE 2012
 #define IDS_CLOSE_NOTICE 2013
+#define IDS_STATUS 2014
+#define IDS_FOLD 2015
+#define IDS_UNFOLD 2016
+#define IDS_CLOSED 2017
+#define IDS_BACK_TO_TABLE 2018
+#define IDS_DRAWN_CARD 2019
+#define IDS_DRAWN_PLAY 2005
+#define IDS_DRAWN_KEEP 2006

@@ -121,7 +121,7 @@ async function menuAndDialogs(page, seed) {
     const want = dialog.controls.filter((c) => c.text !== '' && c.kind !== 'picture' && c.kind !== 'custom')
       .map((c) => c.text.trim()).sort();
     const got = await page.$eval(`#dialog-${id}`, (d) => [d.querySelector('.caption').firstChild.textContent,
-      Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label, button[data-answer]:not(.close-box)'))
+      Array.from(d.querySelectorAll('.body p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box)'))
         .map((e) => e.textContent.trim()).sort()]);
     checkEq(`dialog ${id}: the resource script's words`, got, [dialog.caption, want]);
   }
@@ -179,6 +179,30 @@ async function menuAndDialogs(page, seed) {
   await page.waitForSelector('#dialog-180', { state: 'hidden', timeout: 1000 });
   const played = render('menu_played', ['render', '--seed', String(seed), '--players', '4', '--moves', '1']);
   check('drawn card: Esc keeps it', differing(await canvasRgb(page), played) > 0);
+
+  // Mid-match a new match asks first: no (Esc, or the button) changes nothing,
+  // the table, the marks and the record; yes starts it, and the match left
+  // counts as played once, as it did.
+  const statistics = async () => {
+    await chooseMenu(page, 40025);
+    const fields = await page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)));
+    await page.click('#dialog-184 button[data-id="1"]');
+    return fields;
+  };
+  const [before, recordBefore] = [await canvasRgb(page), await statistics()];
+  await page.keyboard.press('F2');
+  await page.keyboard.press('Escape');
+  await page.click('.menu:has(li[data-command="40015"]) .menu-title');
+  await page.click('li[data-command="40015"]');
+  await page.click('#dialog-186 button[data-id="2"]');
+  checkEq('new match, answered no: table, marks and record as they were',
+          [differing(await canvasRgb(page), before), await marks(page), await statistics()], [0, kStartMarks, recordBefore]);
+  await page.keyboard.press('F2');
+  await waitDialog(page, 186);
+  await page.click('#dialog-186 button[data-id="1"]');
+  const record = await statistics();
+  check('new match, answered yes: dealt anew, the match left counted once',
+        differing(await canvasRgb(page), before) > 0 && record[12] === 1 && record[12] === recordBefore[12], JSON.stringify(record));
 
   for (const [id, want] of kSettings) {
     await chooseMenu(page, id);

@@ -86,10 +86,12 @@ int main() {
 
   ZOT_ENTRY_POINT(zot_turn_timer);
   ZOT_ENTRY_POINT(zot_pacing_wait);
+  ZOT_ENTRY_POINT(zot_reopen);
   ZOT_ENTRY_POINT(zot_press);
   ZOT_ENTRY_POINT(zot_key);
   ZOT_ENTRY_POINT(zot_hand_card);
   ZOT_ENTRY_POINT(zot_draw_pile);
+  ZOT_ENTRY_POINT(zot_select_card);
   ZOT_ENTRY_POINT(zot_card_rgba);
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);

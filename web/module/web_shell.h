@@ -11,6 +11,8 @@ void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
 void ShowStatistics();
+// Whether the player lets a new match throw away the one in progress.
+bool AskNewMatch();
 // Hands the pictures the dialogs show to the page: the card back, and the
 // colour bar whose strips stand beside the colour chooser's choices.
 void ShowDialogPictures();

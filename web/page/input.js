@@ -87,9 +87,11 @@ function onKey(event) {
   const key = tableKey(event), command = commandOf(event);
   if (key !== null) {
     event.preventDefault();
+    hand.keyAsked(true);
     act.key(key, event.repeat);
   } else if (command !== null) {
     event.preventDefault();
+    hand.keyAsked(true);
     act.command(command);
   } else if (!event.ctrlKey && !event.altKey && !event.metaKey && kQueryKeys.has(`Key${letterOf(event).toUpperCase()}`)) {
     // The keys that say the table again, by the letter as the layout gives it.
@@ -102,17 +104,23 @@ export function init(canvas, handElement, actions) {
   act = actions;
   canvas.addEventListener('pointerdown', (event) => {
     if (event.pointerType === 'touch' || event.button !== 0) return;
+    hand.keyAsked(false);
     act.press(...tablePoint(canvas, event.clientX, event.clientY));
   });
-  watchTaps(canvas, (target, x, y) => act.press(...tablePoint(canvas, x, y)));
-  // Buttons: a tap, a click or the keyboard; a touch's own click is the tap's.
-  const pressButton = (element) => {
+  watchTaps(canvas, (target, x, y) => {
+    hand.keyAsked(false);
+    act.press(...tablePoint(canvas, x, y));
+  });
+  // Buttons: a tap, a click or the keyboard (a click without a pointer); a
+  // touch's own click is the tap's.
+  const pressButton = (element, byKey) => {
     const index = hand.target(element);
+    hand.keyAsked(byKey);
     if (index !== null) act.card(index);
   };
-  watchTaps(handElement, pressButton);
+  watchTaps(handElement, (element) => pressButton(element, false));
   handElement.addEventListener('click', (event) => {
-    if (event.pointerType !== 'touch') pressButton(event.target);
+    if (event.pointerType !== 'touch') pressButton(event.target, event.pointerType === '');
   });
   document.addEventListener('keydown', onKey, true);
 }

@@ -1,16 +1,21 @@
-// The table in words, beside the picture: the module's own lines (whose turn
-// it is, the top card and the colour to match, every seat's number of cards,
-// the scores), the moves log that speaks every event the rules tell as it
-// happens, and the replies of the keys that say the table again. The words
-// are made in the module (words/), the same that Zot.exe speaks; the module
-// hands over only what the human may know.
+// The table in words, in sight beside the picture and to a screen reader: the
+// module's own lines (whose turn it is, the top card and the colour to match,
+// every seat's number of cards, the scores), the moves log that speaks every
+// event the rules tell as it happens and shows the last few, and apart from it
+// why a press did nothing and the replies of the keys that say the table
+// again. The words are made in the module (words/), the same Zot.exe speaks;
+// the module hands over only what the human may know. The player may fold the
+// details away to the first line; the page remembers it across visits.
 import * as facts from 'zot-facts';
+import * as layout from './layout.js';
 
 // Lines the log keeps; older ones have long been spoken.
 const kKeptLines = 40;
-let log = null, top = null, turn = null, counts = null, scores = null, reply = null;
+const kFoldedKey = 'zot.status.folded';
+let log = null, reply = null, turn = null, top = null, seats = null, counts = null, scores = null;
+let fold = null, more = null, strip = null, colorBar = null, shownColor = -1;
 
-// A new line in the log is spoken, even when it says what the last one said.
+// A new line in a live list is spoken, even when it says what the last one said.
 function addLine(list, text) {
   const line = document.createElement('p');
   line.textContent = text;
@@ -26,24 +31,79 @@ export function tell(event) {
   else addLine(log, event.text);
 }
 
-// What is said apart from the moves: a refusal's reason, a key's reply.
+// What is said apart from the moves: a refusal's reason, a key's reply. Only
+// the newest shows; the next move clears it from sight.
 export function say(text) {
   addLine(reply, text);
+}
+
+// The strip of the colour to match, as the table shows it.
+function paintColor(color) {
+  if (!colorBar || color === shownColor || color < 0 || color > 3) return;
+  shownColor = color;
+  const height = colorBar.height / 4;
+  strip.getContext('2d').putImageData(colorBar, 0, -height * color, 0, height * color, colorBar.width, height);
 }
 
 // The lines, from the module's view of the table after every change.
 export function show(view) {
   turn.textContent = view.turnLine;
-  top.textContent = view.topLine;
+  top.lastElementChild.textContent = view.topLine;
+  top.hidden = !view.deal;
+  if (view.deal) paintColor(view.color);
   counts.textContent = view.countsLine;
-  scores.textContent = view.deal ? view.scoresLine : '';
+  scores.textContent = view.scoresLine;
+  scores.hidden = !view.deal || Boolean(view.oneDeal);
+  seats.replaceChildren(...view.seats.map((seat, i) => {
+    const item = document.createElement('li');
+    item.textContent = seat.line;
+    if (i === view.turn && !view.ended) item.setAttribute('aria-current', 'true');
+    return item;
+  }));
+  // A reason or a reply stays in sight until something else happens.
+  if (reply.lastElementChild && reply.dataset.turn !== view.turnLine + view.topLine) reply.replaceChildren();
+  reply.dataset.turn = view.turnLine + view.topLine;
+}
+
+export function setPicture(name, picture) {
+  if (name !== 'color-bar') return;
+  colorBar = picture;
+  strip.width = picture.width;
+  strip.height = picture.height / 4;
+}
+
+function setFolded(folded) {
+  more.classList.toggle('folded', folded);
+  fold.setAttribute('aria-expanded', String(!folded));
+  fold.setAttribute('aria-label', folded ? fold.dataset.unfold : fold.dataset.fold);
+  layout.setPanelFolded(folded);
 }
 
 export function init() {
   log = document.getElementById('moves');
   reply = document.getElementById('reply');
-  top = document.getElementById('status-top');
   turn = document.getElementById('status-turn');
+  top = document.getElementById('status-top');
+  seats = document.getElementById('status-seats');
   counts = document.getElementById('status-counts');
   scores = document.getElementById('status-scores');
+  fold = document.getElementById('status-fold');
+  more = document.getElementById('status-more');
+  strip = document.getElementById('status-color');
+  let folded = false;
+  try {
+    folded = localStorage.getItem(kFoldedKey) === '1';
+  } catch (error) {
+    // Without storage the details show, as at a first visit.
+  }
+  setFolded(folded);
+  fold.addEventListener('click', () => {
+    const now = fold.getAttribute('aria-expanded') === 'true';
+    setFolded(now);
+    try {
+      localStorage.setItem(kFoldedKey, now ? '1' : '0');
+    } catch (error) {
+      // Kept for this visit only.
+    }
+  });
 }
