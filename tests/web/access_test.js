@@ -35,6 +35,38 @@ function recordSaid() {
   }).observe(document.getElementById('moves') || document.documentElement, { childList: true, subtree: true });
 }
 
+// The table as the trace has it at the human's k-th turn: every seat's number
+// of cards, the human's hand, the top card and the colour in force.
+function tableBefore(trace, turns) {
+  const table = { counts: [], hand: [], top: 0, color: 0 };
+  for (const line of trace) {
+    if (line === 'turn seat=0' && --turns < 0) break;
+    const [kind, ...pairs] = line.split(' ');
+    const f = Object.fromEntries(pairs.map((p) => p.split('='))), seat = Number(f.seat);
+    const cards = (list) => list.split(',').map(Number);
+    if (kind === 'deal') Object.assign(table, { top: cards(f.discard).pop(), color: Number(f.color) });
+    if (kind === 'hand') table.counts[seat] = cards(f.cards).length;
+    if (kind === 'hand' && seat === 0) table.hand = cards(f.cards);
+    if (kind === 'draw' && f.card !== '0') table.counts[seat]++;
+    if (kind === 'draw' && seat === 0 && f.card !== '0') table.hand.push(Number(f.card));
+    if (kind === 'take') table.counts[seat] += Number(f.cards);
+    if (kind === 'play') Object.assign(table, { top: Number(f.card), color: Number(f.color) }, { counts: table.counts.map((n, s) => n - (s === seat)) });
+    if (kind === 'play' && seat === 0) table.hand.splice(table.hand.indexOf(Number(f.card)), 1);
+  }
+  return table;
+}
+
+// What the rules allow, as a player reads them off the table.
+function playable(card, { top, color, hand }) {
+  const colorOf = (c) => Math.floor((c - 1) / 13), face = (c) => (c - 1) % 13;
+  if (card <= 52) return colorOf(card) === color || (top <= 52 && face(top) === face(card));
+  return card === 53 || !hand.some((c) => c <= 52 && colorOf(c) === color);
+}
+
+// A number of cards as the words say it.
+const cardCount = (n) => (n === 1 ? W.IDS_CARDS_ONE : n === 2 ? W.IDS_CARDS_TWO
+  : fill(n % 100 >= 3 && n % 100 <= 10 ? W.IDS_CARDS_FEW : W.IDS_CARDS_MANY, n));
+
 // The cards the human may know by the k-th turn of the trace: the own hand,
 // the own draws and every card played or turned up.
 function publicBefore(trace, turns) {
@@ -57,15 +89,46 @@ run('accessibility tests', async (browser) => {
   await page.evaluate(recordSaid);
   const hand = page.getByRole('region', { name: W.IDS_HAND });
   const dialog = page.getByRole('dialog');
-  let turns = 0, extraAt = -1;
+  let turns = 0, extraAt = -1, computerTurnSeen = false;
+  // The words in sight, not only to the reader; where the focus is.
+  const seen = (selector) => page.$$eval(selector, (all) => all.map((e) => (e.checkVisibility() ? e.textContent : null)));
+  const focusIn = (selector) => page.evaluate((s) => document.activeElement.closest(s) !== null, selector);
+  const end = Object.fromEntries(trace.find((line) => line.startsWith('end ')).split(' ').slice(1).map((p) => p.split('=')));
+  checkEq('idle: the words in sight say how to start', await seen('#status-turn'), [W.IDS_STATUS_IDLE]);
   const act = {
-    start: () => hand.getByRole('button', { name: W.IDS_START, exact: true }).press('Enter'),
-    card: (p, index) => (index < 0 ? hand.getByRole('button', { name: W.IDS_DRAW_PILE, exact: true })
-      : hand.getByRole('button').nth(index)).press('Enter'),
+    start: async () => {
+      await hand.getByRole('button', { name: W.IDS_START, exact: true }).press('Enter');
+      check('the focus goes from the start to the hand', await focusIn('#hand-cards'));
+    },
+    card: async (p, index) => {
+      await (index < 0 ? hand.getByRole('button', { name: W.IDS_DRAW_PILE, exact: true })
+        : hand.getByRole('button').nth(index)).press('Enter');
+      check(`turn ${turns}: the focus stays in the hand or its dialog`, await focusIn('#hand, .dialog'));
+      const [line] = await seen('#status-turn');
+      computerTurnSeen ||= line !== null && /^الدور للاعب [234]،/.test(line);
+    },
     color: (p, color) => dialog.getByRole('radio', { name: words.dialogs[169].controls[color + 1].text }).check(),
-    ok: () => dialog.getByRole('button', { name: words.dialogs[169].controls[0].text, exact: true }).click(),
-    // At every turn nothing names a card the human cannot know of.
+    ok: async (p, id) => {
+      if (id === 174) {
+        // The deal's end: who won it, and the scores, true while its dialog is open.
+        const won = end.winner === '0' ? W.IDS_STATUS_DEAL_WON_YOU : fill(W.IDS_STATUS_DEAL_WON, seatName(Number(end.winner)));
+        const scores = end.scores.split(',').map((score, seat) => fill(W.IDS_SEAT_COUNT, seatName(seat), score));
+        checkEq('at the deal\'s end the lines say it', await page.$$eval('#status-turn, #status-scores', (l) => l.map((e) => e.textContent)),
+                [won, fill(W.IDS_STATUS_SCORES, scores.join(W.IDS_LIST))]);
+      }
+      await dialog.getByRole('button', { name: words.dialogs[169].controls[0].text, exact: true }).click();
+      check(`dialog ${id}: the focus back in the hand, or on the next dialog`, await focusIn('#hand, .dialog'));
+    },
+    // At every turn the words in sight say it is the human's and every seat's
+    // count, exactly the cards the rules allow are marked, and nothing names a
+    // card the human cannot know of.
     turn: async () => {
+      const table = tableBefore(trace, turns);
+      checkEq(`turn ${turns}: the words in sight`, [(await seen('#status-turn'))[0].split('،')[0], await seen('#status-seats li')],
+              [W.IDS_STATUS_TURN_YOU.split('،')[0], table.counts.map((n, seat) => fill(W.IDS_SEAT_COUNT, seatName(seat), cardCount(n)))]);
+      const marks = await hand.locator('#hand-cards button').evaluateAll((b) => b.map((e) => [Number(e.dataset.code), e.ariaDisabled]));
+      checkEq(`turn ${turns}: the cards the rules allow marked`, marks,
+              table.hand.map((card) => [card, playable(card, table) ? 'false' : 'true']));
       const reachable = await page.locator('body').ariaSnapshot();
       const mine = await hand.getByRole('button').evaluateAll((buttons) => buttons.map((b) => b.getAttribute('aria-label')));
       const known = new Set([...publicBefore(trace, turns++)].map(cardName).concat(mine));
@@ -86,6 +149,7 @@ run('accessibility tests', async (browser) => {
   check('the match played through the accessibility tree',
         await followPlan(page, 'access match', ['--seed', String(seed), '--players', '4'], act));
   check('the hand was checked at every turn', turns > 3, String(turns));
+  check('a computer\'s turn said in sight', computerTurnSeen);
 
   // What was said: the table's words for every event of the trace, in order.
   const said = await page.evaluate(() => window.__said);

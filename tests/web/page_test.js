@@ -8,7 +8,7 @@
 //   page_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
 'use strict';
 const { fs, path, pageFile, pageUrl, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage, state,
-  press, chooseMenu, marks, dialogTexts, waitDialog, words, planOf, run } = require('./page_lib.js');
+  press, chooseMenu, confirmNewMatch, marks, dialogTexts, waitDialog, words, planOf, run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -52,6 +52,8 @@ async function playMatch(page, name, settings, menu) {
         firstTurn = false;
         await press(page, 5, 5);
         checkEq(`${name}: refused press cue`, (await state(page)).lastCue, kErrorCue);
+        checkEq(`${name}: refused press says why, in sight`, await page.$eval('#reply p:last-child',
+          (e) => [e.checkVisibility(), e.textContent]), [true, words.strings.IDS_SAY_REFUSED_NOTHING]);
         await expectTable(page, `${name}: refused press leaves the table`, picture, 0);
       }
     } else if (verb === 'dialog') {
@@ -121,7 +123,7 @@ async function menuAndDialogs(page, seed) {
     const want = dialog.controls.filter((c) => c.text !== '' && c.kind !== 'picture' && c.kind !== 'custom')
       .map((c) => c.text.trim()).sort();
     const got = await page.$eval(`#dialog-${id}`, (d) => [d.querySelector('.caption').firstChild.textContent,
-      Array.from(d.querySelectorAll('.body p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box)'))
+      Array.from(d.querySelectorAll('.body:not(.help-text) p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box)'))
         .map((e) => e.textContent.trim()).sort()]);
     checkEq(`dialog ${id}: the resource script's words`, got, [dialog.caption, want]);
   }
@@ -138,6 +140,7 @@ async function menuAndDialogs(page, seed) {
     await chooseMenu(page, command);
     await waitDialog(page, id);
     const got = await dialogTexts(page, id);
+    checkEq(`dialog ${id}: named by its caption alone`, await page.getByRole('dialog', { name: caption, exact: true }).count(), 1);
     check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
           got.buttons.includes('موافق') && (text === null || got.texts.includes(text)), JSON.stringify(got));
     // Modal: the table and the menu do nothing while the dialog is open, not
@@ -148,7 +151,11 @@ async function menuAndDialogs(page, seed) {
     await page.waitForTimeout(1200);
     checkEq(`dialog ${id}: table untouched while open`, differing(await canvasRgb(page), before), 0);
     if (escCloses) {
-      checkEq(`dialog ${id}: help text`, await page.$eval(`#dialog-${id} .help-text`, (e) => e.textContent.trim()), help);
+      // Every line of the text after its title, in order; each block's first line a heading.
+      const lines = help.split('\n').map((line) => line.trim()).filter((line) => line !== '').slice(1);
+      const shown = await page.$$eval(`#dialog-${id} .help-text > *`, (all) => all.map((e) => [e.tagName, e.textContent]));
+      checkEq(`dialog ${id}: help text`, shown.map(([, text]) => text), lines);
+      check(`dialog ${id}: help headings`, shown.filter(([tag]) => tag === 'H3').length >= 10, JSON.stringify(shown.slice(0, 3)));
       await page.keyboard.press('Escape');
       await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
     } else {
@@ -175,6 +182,18 @@ async function menuAndDialogs(page, seed) {
   // and the table is not the model's, where it was played.
   await page.keyboard.press('d');
   await waitDialog(page, 180);
+  // The question shows the card it asks about, names it, and says what each answer does.
+  const drawn = await page.evaluate(() => {
+    const dialog = document.getElementById('dialog-180'), card = dialog.querySelector('canvas.drawn-card');
+    const pixels = card.getContext('2d').getImageData(0, 0, card.width, card.height).data;
+    const described = (button) => document.getElementById(button.getAttribute('aria-describedby')).textContent;
+    return [pixels.some((v, i) => i % 4 !== 3 && v !== 0), dialog.querySelector('[data-id="drawn"]').textContent,
+      Array.from(dialog.querySelectorAll('button[data-answer]'), described)];
+  });
+  const drawnName = (await page.$$eval('#hand-cards .card', (c) => c.map((e) => e.getAttribute('aria-label')))).pop();
+  const say = (id, ...values) => words.strings[id].replace(/%(\d)/g, (_, n) => values[n - 1]);
+  checkEq('drawn card: shown, named, each answer said', drawn,
+          [true, say('IDS_DRAWN_CARD', drawnName), [say('IDS_DRAWN_PLAY', drawnName), words.strings.IDS_DRAWN_KEEP]]);
   await page.keyboard.press('Escape');
   await page.waitForSelector('#dialog-180', { state: 'hidden', timeout: 1000 });
   const played = render('menu_played', ['render', '--seed', String(seed), '--players', '4', '--moves', '1']);
@@ -209,12 +228,21 @@ async function menuAndDialogs(page, seed) {
     checkEq(`menu ${id}: marks`, await marks(page), want);
   }
 
-  // Exit: the table goes and nothing runs on.
+  // Exit: the table goes and nothing runs on; the way back, which has the
+  // focus, brings the table as it was left, and it plays on.
+  const left = await canvasRgb(page);
   await chooseMenu(page, 40012);
-  const [closed, visible] = await page.evaluate(() => [document.body.classList.contains('closed'),
-    document.getElementById('table').checkVisibility()]);
+  const [closed, visible, back] = await page.evaluate(() => [document.body.classList.contains('closed'),
+    document.getElementById('table').checkVisibility(), document.activeElement.id]);
   const s = await state(page);
   check('exit: table gone, no timer', closed && !visible && s.pending === 0, JSON.stringify(s));
+  checkEq('exit: the way back has the focus', back, 'back-to-table');
+  await page.keyboard.press('Enter');
+  await expectTable(page, 'exit: back to the table as it was left', left, 2000);
+  check('exit: back, the table in sight', await page.$eval('#table', (c) => c.checkVisibility()));
+  await page.keyboard.press('F2');
+  await confirmNewMatch(page);
+  check('exit: back, the table plays on', differing(await canvasRgb(page), left) > 0);
 }
 
 run('browser tests', async (browser) => {

@@ -73,6 +73,12 @@ void Hear(const TableEvent& e) {
   }
   if (e.kind == TableEventKind::kDealt || (e.kind == TableEventKind::kPlayed && e.card >= kWild)) parts[n++] = ColorName(e.color);
   if (e.kind == TableEventKind::kPenalty) parts[n++] = CardCount(e.count, true);
+  // The first discard's effect on the human, and who moves first when it is not the human.
+  if (e.kind == TableEventKind::kDealt && IsColoured(e.card) && FaceOf(e.card) >= kFaceDrawTwo) {
+    const CardFace face = FaceOf(e.card);
+    parts[n++] = Word(face == kFaceDrawTwo ? IDS_SAY_DEAL_DRAW_TWO : face == kFaceSkip ? IDS_SAY_DEAL_SKIP : IDS_SAY_DEAL_REVERSE);
+  }
+  if (e.kind == TableEventKind::kDealt && e.seat != kHumanSeat) parts[n++] = Say(IDS_SAY_DEAL_FIRST, {SeatName(e.seat)});
   if (e.kind == TableEventKind::kHand) parts[n++] = CardCount(PileCount(t.hands[e.seat]));
   if (e.kind == TableEventKind::kReversed) parts[n++] = DirectionName(e.direction);
   for (int seat = 0; e.kind == TableEventKind::kDealEnded && seat < t.playerCount; ++seat) {

@@ -91,7 +91,7 @@ const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '-
   `--alias:zot-words=${path.resolve(wordsFile)}`, `--alias:zot-facts=${path.resolve(factsFile)}`,
   `--alias:zot-module=${path.resolve(moduleFile)}`], { encoding: 'utf8', maxBuffer: 64 << 20 });
 
-const help = escapeHtml(fs.readFileSync(helpFile, 'utf8').trim());
+const help = require('./help_html.js').helpHtml(fs.readFileSync(helpFile, 'utf8'));
 const parts = {
   '@ZOT_PAGE_CSS@': fs.readFileSync(styleFile, 'utf8'),
   '@ZOT_HELP_TEXT@': help,

@@ -52,8 +52,9 @@ export function show(view) {
   top.hidden = !view.deal;
   if (view.deal) paintColor(view.color);
   counts.textContent = view.countsLine;
+  // The scores in sight in a match to 500; to a reader in every match.
   scores.textContent = view.scoresLine;
-  scores.hidden = !view.deal || Boolean(view.oneDeal);
+  scores.classList.toggle('unseen', Boolean(view.oneDeal));
   seats.replaceChildren(...view.seats.map((seat, i) => {
     const item = document.createElement('li');
     item.textContent = seat.line;
