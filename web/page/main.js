@@ -111,13 +111,15 @@ function closePage() {
   window.close();
 }
 
-function reopen() {
+// Back by a key, the focus goes on to the hand, not to the page's body.
+function reopen(byKey) {
   if (!closed) return;
   closed = false;
   document.body.classList.remove('closed');
   document.getElementById('closed').hidden = true;
   query(facts.zot_reopen);
   afterCall();
+  if (byKey) document.querySelector('#hand-cards .card, #draw-pile').focus();
 }
 
 // The pictures the dialogs and the words show beside the table.
@@ -176,7 +178,7 @@ function start() {
   dialogs.init(document.getElementById('overlay'), pictureOf);
   view.init();
   hand.init(pictureOf, (index) => enter(facts.zot_select_card, index));
-  document.getElementById('back-to-table').addEventListener('click', reopen);
+  document.getElementById('back-to-table').addEventListener('click', (event) => reopen(event.detail === 0));
   input.init(canvas, document.getElementById('hand'), {
     press: (x, y) => enter(facts.zot_press, x, y),
     card: (index) => (index < 0 ? enter(facts.zot_draw_pile) : enter(facts.zot_hand_card, index)),

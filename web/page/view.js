@@ -81,16 +81,8 @@ function setFolded(folded) {
 }
 
 export function init() {
-  log = document.getElementById('moves');
-  reply = document.getElementById('reply');
-  turn = document.getElementById('status-turn');
-  top = document.getElementById('status-top');
-  seats = document.getElementById('status-seats');
-  counts = document.getElementById('status-counts');
-  scores = document.getElementById('status-scores');
-  fold = document.getElementById('status-fold');
-  more = document.getElementById('status-more');
-  strip = document.getElementById('status-color');
+  [log, reply, turn, top, seats, counts, scores, fold, more, strip] = ['moves', 'reply', 'turn', 'top', 'seats',
+    'counts', 'scores', 'fold', 'more', 'color'].map((name, i) => document.getElementById(i < 2 ? name : `status-${name}`));
   let folded = false;
   try {
     folded = localStorage.getItem(kFoldedKey) === '1';
