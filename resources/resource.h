@@ -147,6 +147,12 @@
 #define IDS_STATUS_DEAL_WON_YOU 2076
 #define IDS_STATUS_DEAL_WON 2077
 
+// Zot.exe's table for a screen reader: the names of what it can act on.
+#define IDS_ACTION_PLAY 2100
+#define IDS_ACTION_DRAW 2101
+#define IDS_ACTION_START 2102
+#define IDS_PLAYABLE 2103
+
 // The page's own words (under ZOT_PAGE).
 #define IDS_MOVES 2003
 #define IDS_START 2004
