@@ -1,5 +1,6 @@
 // The table for a screen reader: the main window's accessible objects
-// (win_access.cpp) and the moves said as they happen (win_announce.cpp).
+// (win_access.cpp), the moves said as they happen (win_announce.cpp) and the
+// dialogs' controls named and put in reading order (win_access_dialogs.cpp).
 // Everything they say comes from words/ and names no card of another seat's
 // hand nor anything of the draw pile but its size.
 #pragma once
@@ -43,3 +44,8 @@ constexpr int kKeptPhrases = 256;
 const std::string* PhraseOf(LONG id);
 // The newest phrase's child id, or 0 before anything was said.
 LONG NewestPhraseId();
+
+// The names a reader hears for the dialogs' controls that show no words of
+// their own, and the reading order of the dialogs that need one; `templateId`
+// says which dialog is opening (from WM_INITDIALOG).
+void MakeDialogReadable(HWND dialog, int templateId);
