@@ -6,6 +6,9 @@
 // is read from the table at the moment it is asked for, in words/'s words.
 #include "app/win_access.h"
 
+#include <utility>
+#include <vector>
+
 #include "app/win_accessible.h"
 #include "app/win_scale.h"
 #include "game/entry.h"
@@ -62,9 +65,7 @@ int SeatOf(Item item) { return static_cast<int>(item) - static_cast<int>(Item::k
 
 const CardPile& Hand() { return gameTable.hands[kHumanSeat]; }
 
-TableRect CardRect(int index) {
-  return {HandCardLeft(PileCount(Hand()), index), kHandTop, kCardWidth, kCardHeight};
-}
+TableRect CardRect(int index) { return {HandCardLeft(PileCount(Hand()), index), kHandTop, kCardWidth, kCardHeight}; }
 
 // From the first card's left edge to the last card's right edge.
 TableRect HandRect() {
@@ -73,10 +74,6 @@ TableRect HandRect() {
   const TableRect first = CardRect(0);
   return {first.x, first.y, CardRect(n - 1).x + kCardWidth - first.x, kCardHeight};
 }
-
-constexpr TableRect kDrawPileRect{kDrawPileLeft, kPileTop, kCardWidth, kCardHeight};
-constexpr TableRect kDiscardRect{kDiscardLeft, kPileTop, kCardWidth, kCardHeight};
-constexpr TableRect kStripRect{kStripLeft, kStripTop, kStripWidth, kStripHeight};
 
 // The part of the table the client area shows: the table itself, and where
 // the lines that tell of the whole table are.
@@ -89,8 +86,8 @@ TableRect ShownTable(HWND window) {
 TableRect ItemRect(HWND window, Item item) {
   switch (item) {
     case Item::kHand: return HandRect();
-    case Item::kDrawPile: return kDrawPileRect;
-    case Item::kTop: return kDiscardRect;
+    case Item::kDrawPile: return kDrawPile;
+    case Item::kTop: return kDiscardPile;
     case Item::kSeat1:
     case Item::kSeat2:
     case Item::kSeat3: {
@@ -99,6 +96,27 @@ TableRect ItemRect(HWND window, Item item) {
     }
     default: return ShownTable(window);  // the lines that tell of the whole table
   }
+}
+
+// What each child is called now: its thing, or its line of the table in words.
+std::string ItemName(Item item) {
+  const TableLines lines = DescribeTable();
+  switch (item) {
+    case Item::kHand: return Word(IDS_HAND);
+    case Item::kDrawPile: return Word(IDS_DRAW_PILE);
+    case Item::kTop: return lines.top;
+    case Item::kSeat1:
+    case Item::kSeat2:
+    case Item::kSeat3: return SeatLine(SeatOf(item));
+    case Item::kTurn: return lines.turn;
+    case Item::kScores: return lines.scores;
+    case Item::kAnnouncement: {
+      const std::string* newest = PhraseOf(NewestPhraseId());
+      return newest != nullptr ? *newest : "";
+    }
+    case Item::kNone: break;
+  }
+  return "";
 }
 
 bool Contains(const TableRect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
@@ -131,11 +149,20 @@ HRESULT AnswerObject(IAccessible* object, VARIANT* out) {
   return S_OK;
 }
 
+// An object of the main window's table, which answers every call from the table as it is then.
+class TableElement : public ForwardingAccessible {
+ public:
+  explicit TableElement(HWND window) : window_(window) {}
+
+ protected:
+  HWND window_;
+};
+
 // The table: the client area's object, whose children are simple elements but
 // for the hand, an object of its own.
-class TableObject : public ForwardingAccessible {
+class TableObject : public TableElement {
  public:
-  explicit TableObject(HWND window) : window_(window) {}
+  using TableElement::TableElement;
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     if (parent == nullptr) return E_POINTER;
@@ -152,22 +179,7 @@ class TableObject : public ForwardingAccessible {
     const long id = ChildIdOf(child);
     if (id == CHILDID_SELF) return AnswerText(Word(IDS_TABLE), name);
     if (const std::string* phrase = PhraseOf(id)) return AnswerText(*phrase, name);
-    const TableLines lines = DescribeTable();
-    switch (ItemOf(id)) {
-      case Item::kHand: return AnswerText(Word(IDS_HAND), name);
-      case Item::kDrawPile: return AnswerText(Word(IDS_DRAW_PILE), name);
-      case Item::kTop: return AnswerText(lines.top, name);
-      case Item::kSeat1:
-      case Item::kSeat2:
-      case Item::kSeat3: return AnswerText(SeatLine(SeatOf(ItemOf(id))), name);
-      case Item::kTurn: return AnswerText(lines.turn, name);
-      case Item::kScores: return AnswerText(lines.scores, name);
-      case Item::kAnnouncement: {
-        const std::string* newest = PhraseOf(NewestPhraseId());
-        return AnswerText(newest != nullptr ? *newest : std::string(), name);
-      }
-      case Item::kNone: break;
-    }
+    if (ItemOf(id) != Item::kNone) return AnswerText(ItemName(ItemOf(id)), name);
     if (name != nullptr) *name = nullptr;
     return E_INVALIDARG;
   }
@@ -224,15 +236,13 @@ class TableObject : public ForwardingAccessible {
  private:
   // A child as a VARIANT: the hand as its object, any other by its id.
   HRESULT AnswerChild(long id, VARIANT* out);
-
-  HWND window_;
 };
 
 // The human's hand: a list whose items are the cards, the keyboard's
 // selection being the focused and selected one.
-class HandObject : public ForwardingAccessible {
+class HandObject : public TableElement {
  public:
-  explicit HandObject(HWND window) : window_(window) {}
+  using TableElement::TableElement;
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
     if (parent == nullptr) return E_POINTER;
@@ -326,8 +336,6 @@ class HandObject : public ForwardingAccessible {
     const long id = ChildIdOf(child);
     return id >= 1 && id <= PileCount(Hand()) ? static_cast<int>(id - 1) : -1;
   }
-
-  HWND window_;
 };
 
 HRESULT TableObject::AnswerChild(long id, VARIANT* out) {
@@ -376,7 +384,7 @@ HRESULT TableObject::accHitTest(LONG x, LONG y, VARIANT* child) {
   if (gameTable.dealActive && HandCardAt(PileCount(Hand()), tx, ty) >= 0) return AnswerChild(IdOf(Item::kHand), child);
   if (OnDrawPile(tx, ty)) return AnswerNumber(IdOf(Item::kDrawPile), child);
   // The colour strip tells the colour to match, as the top item does.
-  if (gameTable.dealActive && Contains(kStripRect, tx, ty)) return AnswerNumber(IdOf(Item::kTop), child);
+  if (gameTable.dealActive && Contains(kColorStrip, tx, ty)) return AnswerNumber(IdOf(Item::kTop), child);
   const Items items = TableItems();
   for (int i = 0; i < items.count; ++i) {
     const Item item = items.item[i];
@@ -386,12 +394,15 @@ HRESULT TableObject::accHitTest(LONG x, LONG y, VARIANT* child) {
   return AnswerNumber(CHILDID_SELF, child);
 }
 
-// The selection a reader was last told of: its card's place and code.
-struct ToldSelection {
-  int index;
-  CardCode card;
+// What a reader was last told the table holds: the children's names (the
+// announcement's told by its own events), the hand's cards, the selection.
+struct Told {
+  std::vector<std::string> names;
+  std::vector<CardCode> hand;
+  int selected = -1;
+  CardCode selectedCard = kNoCard;
 };
-ToldSelection told{-1, kNoCard};
+Told told;
 
 }  // namespace
 
@@ -419,17 +430,29 @@ void OnAccessPress(HWND window, WPARAM index, LPARAM card) {
   if (i < PileCount(Hand()) && Hand().cards[i] == static_cast<CardCode>(card)) PressHandCard(i);
 }
 
-void TellSelection(HWND window) {
-  const int index = SelectedHandCard();
-  const CardCode card = index >= 0 ? Hand().cards[index] : kNoCard;
-  if (index == told.index && card == told.card) return;
-  const bool was = told.index >= 0;
-  told = {index, card};
+void TellTableChanges(HWND window) {
+  Told now;
+  const Items items = TableItems();
+  for (int i = 0; i < items.count; ++i) {
+    now.names.push_back(items.item[i] == Item::kAnnouncement ? "" : ItemName(items.item[i]));
+  }
+  now.hand.assign(Hand().cards, Hand().cards + PileCount(Hand()));
+  now.selected = SelectedHandCard();
+  now.selectedCard = now.selected >= 0 ? Hand().cards[now.selected] : kNoCard;
+  const Told was = std::exchange(told, now);
   if (window == nullptr) return;
-  if (index >= 0) {
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, kHandObjectId, index + 1);
-    NotifyWinEvent(EVENT_OBJECT_SELECTION, window, kHandObjectId, index + 1);
-  } else if (was) {
+  // A reader that keeps a copy of the tree renews what changed.
+  if (now.names.size() != was.names.size()) NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
+  for (std::size_t i = 0; i < now.names.size() && now.names.size() == was.names.size(); ++i) {
+    const LONG id = static_cast<LONG>(i + 1);
+    if (now.names[i] != was.names[i]) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, id);
+  }
+  if (now.hand != was.hand) NotifyWinEvent(EVENT_OBJECT_REORDER, window, kHandObjectId, CHILDID_SELF);
+  if (now.selected == was.selected && now.selectedCard == was.selectedCard) return;
+  if (now.selected >= 0) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, kHandObjectId, now.selected + 1);
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, window, kHandObjectId, now.selected + 1);
+  } else if (was.selected >= 0) {
     // The selection went (a mouse press, a new deal): the focus is the table's again.
     NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
   }

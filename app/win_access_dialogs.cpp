@@ -22,8 +22,8 @@ namespace {
 struct ControlWords {
   WNDPROC procedure;  // the control's own
   std::wstring name;
-  long role;          // 0: the system's
-  bool textIsValue;   // a text to read: the window's text is its value, not its name
+  long role;         // 0: the system's
+  bool textIsValue;  // a text to read: the window's text is its value, not its name
 };
 std::map<HWND, ControlWords> namedControls;
 
@@ -41,7 +41,9 @@ class NamedControl : public ForwardingAccessible {
     return AnswerNumber(words_.role, role);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    if (ChildIdOf(child) != CHILDID_SELF || !words_.textIsValue) return ForwardingAccessible::get_accValue(child, value);
+    if (ChildIdOf(child) != CHILDID_SELF || !words_.textIsValue) {
+      return ForwardingAccessible::get_accValue(child, value);
+    }
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control_)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
     return AnswerText(text, value);
@@ -78,8 +80,8 @@ LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPA
 
 void Name(HWND control, const std::string& name, long role = 0, bool textIsValue = false) {
   if (control == nullptr || namedControls.count(control) != 0) return;
-  const auto procedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NamedControlProc)));
+  const auto procedure =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NamedControlProc)));
   namedControls[control] = {procedure, Utf16(name), role, textIsValue};
 }
 
@@ -156,7 +158,9 @@ void ScoresByRow(HWND dialog) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
       const RECT r = rectOf(child);
       const bool group = (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && TextOf(child) != L"";
-      if (group && r.left <= f.left && f.right <= r.right && r.top <= f.top && f.bottom <= r.bottom) column = TextOf(child);
+      if (group && r.left <= f.left && f.right <= r.right && r.top <= f.top && f.bottom <= r.bottom) {
+        column = TextOf(child);
+      }
       if (label != nullptr && r.top == f.top && r.right <= f.left && IsStaticOfType(child, SS_LEFT)) {
         *label = child;
       }
@@ -183,9 +187,7 @@ void ScoresByRow(HWND dialog) {
 
 // The how to play: a text to read, named by the dialog's title, not a name
 // that holds the whole text.
-void HelpAsText(HWND dialog) {
-  Name(GetDlgItem(dialog, IDC_HELP_TEXT), Utf8(TextOf(dialog)), ROLE_SYSTEM_TEXT, true);
-}
+void HelpAsText(HWND dialog) { Name(GetDlgItem(dialog, IDC_HELP_TEXT), Utf8(TextOf(dialog)), ROLE_SYSTEM_TEXT, true); }
 
 }  // namespace
 

@@ -27,88 +27,77 @@ HRESULT ForwardingAccessible::GetTypeInfoCount(UINT* count) {
   return S_OK;
 }
 
-// Each member asks the system's object when there is one, else says MSAA's "not supported".
-#define ZOT_FORWARD(call, fallback) \
-  if (inner_ != nullptr) return inner_->call; \
-  return fallback
+namespace {
 
-HRESULT ForwardingAccessible::get_accParent(IDispatch** parent) {
-  if (parent != nullptr) *parent = nullptr;
-  ZOT_FORWARD(get_accParent(parent), S_FALSE);
-}
-HRESULT ForwardingAccessible::get_accChildCount(LONG* count) {
-  if (count != nullptr) *count = 0;
-  ZOT_FORWARD(get_accChildCount(count), S_OK);
-}
-HRESULT ForwardingAccessible::get_accChild(VARIANT child, IDispatch** out) {
+// MSAA's "not supported" (or "nothing"), with the out parameter cleared as COM wants.
+HRESULT Cleared(BSTR* out, HRESULT result) {
   if (out != nullptr) *out = nullptr;
-  ZOT_FORWARD(get_accChild(child, out), E_INVALIDARG);
+  return result;
 }
-HRESULT ForwardingAccessible::get_accName(VARIANT child, BSTR* name) {
-  if (name != nullptr) *name = nullptr;
-  ZOT_FORWARD(get_accName(child, name), S_FALSE);
+HRESULT Cleared(IDispatch** out, HRESULT result) {
+  if (out != nullptr) *out = nullptr;
+  return result;
 }
-HRESULT ForwardingAccessible::get_accValue(VARIANT child, BSTR* value) {
-  if (value != nullptr) *value = nullptr;
-  ZOT_FORWARD(get_accValue(child, value), DISP_E_MEMBERNOTFOUND);
+HRESULT Cleared(LONG* out, HRESULT result) {
+  if (out != nullptr) *out = 0;
+  return result;
 }
-HRESULT ForwardingAccessible::get_accDescription(VARIANT child, BSTR* description) {
-  if (description != nullptr) *description = nullptr;
-  ZOT_FORWARD(get_accDescription(child, description), S_FALSE);
+HRESULT Cleared(VARIANT* out, HRESULT result) {
+  if (out != nullptr) VariantInit(out);
+  return result;
 }
-HRESULT ForwardingAccessible::get_accRole(VARIANT child, VARIANT* role) {
-  ZOT_FORWARD(get_accRole(child, role), E_INVALIDARG);
+HRESULT Cleared(std::nullptr_t, HRESULT result) { return result; }
+
+}  // namespace
+
+// Each member asks the system's object when there is one.
+#define ZOT_FORWARD(call, out, fallback) return inner_ != nullptr ? inner_->call : Cleared(out, fallback)
+
+HRESULT ForwardingAccessible::get_accParent(IDispatch** p) { ZOT_FORWARD(get_accParent(p), p, S_FALSE); }
+HRESULT ForwardingAccessible::get_accChildCount(LONG* n) { ZOT_FORWARD(get_accChildCount(n), n, S_OK); }
+HRESULT ForwardingAccessible::get_accChild(VARIANT c, IDispatch** p) {
+  ZOT_FORWARD(get_accChild(c, p), p, E_INVALIDARG);
 }
-HRESULT ForwardingAccessible::get_accState(VARIANT child, VARIANT* state) {
-  ZOT_FORWARD(get_accState(child, state), E_INVALIDARG);
+HRESULT ForwardingAccessible::get_accName(VARIANT c, BSTR* s) { ZOT_FORWARD(get_accName(c, s), s, S_FALSE); }
+HRESULT ForwardingAccessible::get_accValue(VARIANT c, BSTR* s) {
+  ZOT_FORWARD(get_accValue(c, s), s, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::get_accHelp(VARIANT child, BSTR* help) {
-  if (help != nullptr) *help = nullptr;
-  ZOT_FORWARD(get_accHelp(child, help), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::get_accDescription(VARIANT c, BSTR* s) {
+  ZOT_FORWARD(get_accDescription(c, s), s, S_FALSE);
 }
-HRESULT ForwardingAccessible::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) {
-  if (file != nullptr) *file = nullptr;
-  ZOT_FORWARD(get_accHelpTopic(file, child, topic), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::get_accRole(VARIANT c, VARIANT* v) { ZOT_FORWARD(get_accRole(c, v), v, E_INVALIDARG); }
+HRESULT ForwardingAccessible::get_accState(VARIANT c, VARIANT* v) { ZOT_FORWARD(get_accState(c, v), v, E_INVALIDARG); }
+HRESULT ForwardingAccessible::get_accHelp(VARIANT c, BSTR* s) {
+  ZOT_FORWARD(get_accHelp(c, s), s, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-  if (shortcut != nullptr) *shortcut = nullptr;
-  ZOT_FORWARD(get_accKeyboardShortcut(child, shortcut), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::get_accHelpTopic(BSTR* s, VARIANT c, LONG* n) {
+  ZOT_FORWARD(get_accHelpTopic(s, c, n), s, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::get_accFocus(VARIANT* focus) {
-  if (focus != nullptr) VariantInit(focus);
-  ZOT_FORWARD(get_accFocus(focus), S_FALSE);
+HRESULT ForwardingAccessible::get_accKeyboardShortcut(VARIANT c, BSTR* s) {
+  ZOT_FORWARD(get_accKeyboardShortcut(c, s), s, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::get_accSelection(VARIANT* selection) {
-  if (selection != nullptr) VariantInit(selection);
-  ZOT_FORWARD(get_accSelection(selection), S_FALSE);
+HRESULT ForwardingAccessible::get_accFocus(VARIANT* v) { ZOT_FORWARD(get_accFocus(v), v, S_FALSE); }
+HRESULT ForwardingAccessible::get_accSelection(VARIANT* v) { ZOT_FORWARD(get_accSelection(v), v, S_FALSE); }
+HRESULT ForwardingAccessible::get_accDefaultAction(VARIANT c, BSTR* s) {
+  ZOT_FORWARD(get_accDefaultAction(c, s), s, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (action != nullptr) *action = nullptr;
-  ZOT_FORWARD(get_accDefaultAction(child, action), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::accSelect(LONG flags, VARIANT c) {
+  ZOT_FORWARD(accSelect(flags, c), nullptr, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::accSelect(LONG flags, VARIANT child) {
-  ZOT_FORWARD(accSelect(flags, child), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT c) {
+  ZOT_FORWARD(accLocation(x, y, w, h, c), nullptr, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT child) {
-  ZOT_FORWARD(accLocation(x, y, w, h, child), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::accNavigate(LONG d, VARIANT c, VARIANT* v) {
+  ZOT_FORWARD(accNavigate(d, c, v), v, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
-  if (end != nullptr) VariantInit(end);
-  ZOT_FORWARD(accNavigate(direction, start, end), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::accHitTest(LONG x, LONG y, VARIANT* v) {
+  ZOT_FORWARD(accHitTest(x, y, v), v, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::accHitTest(LONG x, LONG y, VARIANT* child) {
-  if (child != nullptr) VariantInit(child);
-  ZOT_FORWARD(accHitTest(x, y, child), DISP_E_MEMBERNOTFOUND);
+HRESULT ForwardingAccessible::accDoDefaultAction(VARIANT c) {
+  ZOT_FORWARD(accDoDefaultAction(c), nullptr, DISP_E_MEMBERNOTFOUND);
 }
-HRESULT ForwardingAccessible::accDoDefaultAction(VARIANT child) {
-  ZOT_FORWARD(accDoDefaultAction(child), DISP_E_MEMBERNOTFOUND);
-}
-HRESULT ForwardingAccessible::put_accName(VARIANT child, BSTR name) {
-  ZOT_FORWARD(put_accName(child, name), E_NOTIMPL);
-}
-HRESULT ForwardingAccessible::put_accValue(VARIANT child, BSTR value) {
-  ZOT_FORWARD(put_accValue(child, value), E_NOTIMPL);
-}
+HRESULT ForwardingAccessible::put_accName(VARIANT c, BSTR s) { ZOT_FORWARD(put_accName(c, s), nullptr, E_NOTIMPL); }
+HRESULT ForwardingAccessible::put_accValue(VARIANT c, BSTR s) { ZOT_FORWARD(put_accValue(c, s), nullptr, E_NOTIMPL); }
 
 #undef ZOT_FORWARD
 

@@ -9,13 +9,6 @@ constexpr int kCardHeight = 90;
 constexpr int kHandTop = 250;
 constexpr int kPileTop = 125;
 constexpr int kDrawPileLeft = 230;
-// The face-up top of the discard pile, beside the draw pile.
-constexpr int kDiscardLeft = 310;
-// Under the piles, the strip of the colour to match.
-constexpr int kStripLeft = 270;
-constexpr int kStripTop = 210;
-constexpr int kStripWidth = 60;
-constexpr int kStripHeight = 20;
 // The top seat's cards, and the idle table's cards there.
 constexpr int kTopSeatTop = 10;
 
@@ -23,6 +16,12 @@ constexpr int kTopSeatTop = 10;
 struct TableRect {
   int x, y, w, h;
 };
+
+// The draw pile, the face-up top of the discard pile beside it, and under the
+// piles the strip of the colour to match.
+constexpr TableRect kDrawPile{kDrawPileLeft, kPileTop, kCardWidth, kCardHeight};
+constexpr TableRect kDiscardPile{310, kPileTop, kCardWidth, kCardHeight};
+constexpr TableRect kColorStrip{270, 210, 60, 20};
 
 // Half the step between the human's cards, and the step between an opponent's
 // face-down cards, for a hand of n cards: hands close up as they grow.

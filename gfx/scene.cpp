@@ -108,11 +108,11 @@ void DrawDealScene(const GameTable& table) {
   DrawHumanHand(table.hands[0]);
   const int selected = SelectedHandCard();
   if (selected >= 0) DrawSelection(table.hands[0], selected);
-  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardLeft, kPileTop, PileTop(table.discardPile));
+  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardPile.x, kDiscardPile.y, PileTop(table.discardPile));
   if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileLeft, kPileTop);
   if (table.currentColor >= 0 && table.currentColor <= 3) {
-    BlitOpaque(kStripLeft, kStripTop, colorBarSprite, 0, kStripHeight * table.currentColor, kStripWidth,
-               kStripHeight);
+    BlitOpaque(kColorStrip.x, kColorStrip.y, colorBarSprite, 0, kColorStrip.h * table.currentColor, kColorStrip.w,
+               kColorStrip.h);
   }
   for (int seat = 1; seat < kSeatCount; ++seat) DrawOpponent(table.playerCount, seat, table.hands[seat]);
   DrawTurnArrow(table);
