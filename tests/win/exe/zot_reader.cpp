@@ -53,8 +53,9 @@ long Number(const Element& e, HRESULT (STDMETHODCALLTYPE IAccessible::*property)
 
 IAccessible* AsAccessible(const VARIANT& v) {
   IAccessible* object = nullptr;
-  if (v.vt == VT_DISPATCH && v.pdispVal != nullptr)
+  if (v.vt == VT_DISPATCH && v.pdispVal != nullptr) {
     v.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+  }
   return object;
 }
 
@@ -92,14 +93,16 @@ void PrintTree(const Element& e, IAccessible* parent, int depth) {
     line.append(number).append(w > 0 && Hits(parent, e, x + 2, y + 2) ? " hit" : "");
   }
   LONG count = 0;
-  if (e.id == CHILDID_SELF && SUCCEEDED(e.object->get_accChildCount(&count)))
+  if (e.id == CHILDID_SELF && SUCCEEDED(e.object->get_accChildCount(&count))) {
     line.append(" children=").append(std::to_string(count));
+  }
   std::printf("%s\n", line.c_str());
   VARIANT children[64];
   LONG got = 0;
   if (e.id != CHILDID_SELF || count <= 0 ||
-      FAILED(AccessibleChildren(e.object, 0, count < 64 ? count : 64, children, &got)))
+      FAILED(AccessibleChildren(e.object, 0, count < 64 ? count : 64, children, &got))) {
     return;
+  }
   for (LONG i = 0; i < got; ++i) {
     if (children[i].vt == VT_I4) PrintTree({e.object, children[i].lVal}, e.object, depth + 1);
     if (IAccessible* child = AsAccessible(children[i])) {
@@ -112,9 +115,9 @@ void PrintTree(const Element& e, IAccessible* parent, int depth) {
 
 IAccessible* ObjectOf(HWND window, LONG objectId) {
   IAccessible* object = nullptr;
-  if (window != nullptr)
-    AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), IID_IAccessible,
-                               reinterpret_cast<void**>(&object));
+  if (window != nullptr) {
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), IID_IAccessible, reinterpret_cast<void**>(&object));
+  }
   return object;
 }
 
@@ -160,10 +163,12 @@ int Listen() {
     for (const auto& [event, ids] : std::exchange(heard, {})) {
       IAccessible* object = nullptr;
       VARIANT child = Id(CHILDID_SELF);
-      if (FAILED(AccessibleObjectFromEvent(listened, static_cast<DWORD>(ids.first), static_cast<DWORD>(ids.second),
-                                           &object, &child)))
+      const auto [objectId, childId] = ids;
+      if (FAILED(AccessibleObjectFromEvent(listened, static_cast<DWORD>(objectId), static_cast<DWORD>(childId), &object,
+                                           &child))) {
         continue;
-      std::printf("%lx %ld %ld %s\n", event, ids.first, ids.second,
+      }
+      std::printf("%lx %ld %ld %s\n", event, objectId, childId,
                   Text({object, child.vt == VT_I4 ? child.lVal : CHILDID_SELF}).c_str());
       std::fflush(stdout);
       object->Release();
