@@ -2,6 +2,8 @@
 // throughout, so the Arabic texts show whatever the system's code page.
 #include "app/win_shell.h"
 
+#include "app/win_access.h"
+
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
@@ -10,8 +12,9 @@ std::uint8_t confirmResult = 0;
 
 namespace {
 
+// The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
 void ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
-  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
+  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
 }
 
 // A field's text is ASCII (digits or "N/A"), widened as it stands.
@@ -49,6 +52,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (color >= 0 && color <= 3) {
       SendDlgItemMessageW(dialog, IDC_BLUE + color, BM_SETCHECK, BST_CHECKED, 0);
     }
+    MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
   if (message == WM_DRAWITEM) {
@@ -77,14 +81,16 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     for (const DialogField& field : ScoreDialogFields()) SetField(dialog, field);
+    MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
   // Otherwise the score dialog answers like the plain OK dialogs.
   return OkDialogProc(dialog, message, wParam, lParam);
 }
 
-INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
   if (message == WM_DESTROY) {
@@ -101,8 +107,9 @@ INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
   return FALSE;
 }
 
-INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
   if (message == WM_COMMAND) {

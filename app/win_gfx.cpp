@@ -1,5 +1,6 @@
 // The Windows side of the drawing: the frame as a DIB section in a memory DC,
 // its presentation, the colour chooser's strips, and the bitmap resources of the module.
+#include "app/win_access.h"
 #include "app/win_scale.h"
 #include "app/win_shell.h"
 
@@ -79,6 +80,8 @@ void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle window) {
   DrawFrameScaled(dc, frame);
   ReleaseDC(target, dc);
   ValidateRect(target, nullptr);
+  // What was drawn is what a screen reader is told of.
+  TellTableChanges(target);
 }
 
 bool OpenBitmapResource(ModuleHandle module, const char* name, ResourceBytes* out) {

@@ -4,6 +4,8 @@
 // systems, so punctuation, quotes and the key names of mixed lines went astray.
 #include "app/win_shell.h"
 
+#include "app/win_access.h"
+
 #include <string>
 
 #include "resources/resource.h"
@@ -203,6 +205,7 @@ bool RegisterTextView() {
 INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     SetDlgItemTextW(dialog, IDC_HELP_TEXT, HelpText().c_str());
+    MakeDialogReadable(dialog, IDD_HELP);
     return TRUE;  // the focus goes to the text, so the keys scroll it at once
   }
   if (message == WM_COMMAND) {

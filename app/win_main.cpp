@@ -2,6 +2,8 @@
 #include "app/win_scale.h"
 #include "app/win_shell.h"
 
+#include <objbase.h>
+
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
@@ -75,9 +77,10 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   appInstance = instance;
+  // COM carries the table's accessible objects to a screen reader (WM_GETOBJECT).
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   // Without a window nothing would ever post WM_QUIT, so the loop is not entered.
-  if (!CreateMainWindow()) {
-    return 1;
-  }
-  return RunMessageLoop();
+  const int code = CreateMainWindow() ? RunMessageLoop() : 1;
+  if (SUCCEEDED(com)) CoUninitialize();
+  return code;
 }

@@ -17,6 +17,16 @@ int TableFromClient(int client, int presentedLength, int frameLength) {
   return static_cast<int>(table);
 }
 
+int ClientFromTable(int table, int presentedLength, int frameLength) {
+  // The least client c with TableFromClient(c) >= table: 2c F >= 2 P table + 1 - F.
+  const long long above = 2LL * presentedLength * table + 1 - frameLength;
+  const long long per = 2LL * frameLength;
+  // Division truncates toward zero, which is the ceiling for a negative quotient.
+  long long client = above / per;
+  if (above % per != 0 && above > 0) ++client;
+  return static_cast<int>(client);
+}
+
 int FittingDpi(int dpi, Size2 view, Size2 nonClient, Size2 workArea) {
   const int smallest = dpi < kBaseDpi ? dpi : kBaseDpi;
   for (int fit = dpi; fit > smallest; --fit) {

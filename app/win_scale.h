@@ -30,6 +30,10 @@ int ScaledLength(int tableLength, int dpi);
 // the inverse of GDI's nearest-neighbour stretch, which takes the table pixel
 // under the client pixel's centre (the lower one on a tie).
 int TableFromClient(int client, int presentedLength, int frameLength);
+// Its inverse for edges: the first client pixel that shows table pixel `table`
+// or one after it, so a table rectangle maps to exactly the client pixels that
+// show it (what a screen reader is told an object covers).
+int ClientFromTable(int table, int presentedLength, int frameLength);
 
 struct Size2 {
   int width;

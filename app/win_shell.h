@@ -7,9 +7,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 // The module instance WinMain received; every resource is loaded from it.
 extern HINSTANCE appInstance;
+
+// The table's words (win_words.cpp supplies words/words.h's Word from the
+// module's string table), and UTF-8 text to and from the wide calls' UTF-16.
+std::wstring Utf16(const std::string& utf8);
+std::string Utf8(const std::wstring& text);
 
 // Main window and loop (win_main.cpp).
 bool CreateMainWindow();

@@ -1,4 +1,5 @@
 // The window procedure and the handlers of the main window's messages.
+#include "app/win_access.h"
 #include "app/win_scale.h"
 #include "app/win_shell.h"
 
@@ -12,9 +13,11 @@ void OnCreate() {
   LoadSprites();
   // The defaults agree with the marks menu 171 carries from the start.
   StartUpTable();
+  ListenToTable();
 }
 
 void OnDestroy() {
+  StopListening();
   FreeSprites();
   DestroyFrameBuffer();
   // No computer move may run once the sprites and the frame are gone.
@@ -28,10 +31,11 @@ void OnPaint(HWND window) {
   ValidateRect(window, nullptr);
 }
 
-// The table's keys; anything else goes on to the system (menu mnemonics, Alt+F4).
+// The table's keys and the keys that say it again; anything else goes on to
+// the system (menu mnemonics, Alt+F4).
 bool OnKeyDown(WPARAM key, LPARAM flags) {
   const bool repeat = (flags & (1 << 30)) != 0;
-  return OnTableVirtualKey(static_cast<int>(key), repeat);
+  return OnTableVirtualKey(static_cast<int>(key), repeat) || OnSayAgainKey(key, flags);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,6 +61,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_GETOBJECT:
+      return OnGetObject(window, wParam, lParam);
+    case kAccessPressMessage:
+      OnAccessPress(window, wParam, lParam);
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

@@ -1,4 +1,4 @@
-// The hand's fan and the hit tests of the human's presses.
+// The fans of the hands, and the hit tests of the human's presses.
 #include "game/layout.h"
 
 int FanSpacingUnit(int n) {
@@ -26,4 +26,38 @@ int HandCardAt(int n, int x, int y) {
 
 bool OnDrawPile(int x, int y) {
   return kDrawPileLeft < x && x < kDrawPileLeft + kCardWidth && kPileTop < y && y < kPileTop + kCardHeight;
+}
+
+namespace {
+
+enum class Fan { kNone, kTop, kLeft4, kRight4, kLeft3, kRight3 };
+
+Fan FanOf(int players, int seat) {
+  constexpr Fan kFans[3][3] = {{Fan::kTop, Fan::kNone, Fan::kNone},
+                               {Fan::kLeft3, Fan::kRight3, Fan::kNone},
+                               {Fan::kLeft4, Fan::kTop, Fan::kRight4}};
+  if (players < 2 || players > 4 || seat < 1 || seat > 3) return Fan::kNone;
+  return kFans[players - 2][seat - 1];
+}
+
+}  // namespace
+
+TableRect OpponentCard(int players, int seat, int n, int i) {
+  const int u = FanSpacingUnit(n);
+  switch (FanOf(players, seat)) {
+    case Fan::kTop: return {275 - n * (u / 2) + u * i, kTopSeatTop, kCardWidth, kCardHeight};
+    case Fan::kLeft4: return {10 + u * i, 125, kCardWidth, kCardHeight};
+    case Fan::kRight4: return {535 - u * n + u * i, 125, kCardWidth, kCardHeight};
+    case Fan::kLeft3: return {40 + u * i, 80, kCardWidth, kCardHeight};
+    case Fan::kRight3: return {505 - u * n + u * i, 80, kCardWidth, kCardHeight};
+    case Fan::kNone: break;
+  }
+  return {0, 0, 0, 0};
+}
+
+TableRect OpponentFan(int players, int seat, int n) {
+  if (n <= 0) return {0, 0, 0, 0};
+  const TableRect first = OpponentCard(players, seat, n, 0);
+  const TableRect last = OpponentCard(players, seat, n, n - 1);
+  return {first.x, first.y, last.x + last.w - first.x, last.w == 0 ? 0 : first.h};
 }

@@ -11,13 +11,6 @@ namespace {
 
 constexpr int kFeltSize = 100;
 constexpr int kArrowSize = 20;
-constexpr int kStripWidth = 60;
-constexpr int kStripHeight = 20;
-
-constexpr int kDiscardLeft = 310;
-constexpr int kStripX = 270;
-constexpr int kStripY = 210;
-constexpr int kTopY = 10;
 
 // Slot 0 is the back, slots 1..54 the faces; anything else is not a card.
 void BlitCard(int x, int y, int slot) {
@@ -27,20 +20,12 @@ void BlitCard(int x, int y, int slot) {
 
 void BlitBack(int x, int y) { BlitCard(x, y, 0); }
 
-enum class Seat { kTop, kLeft4, kRight4, kLeft3, kRight3 };
-
-// An opponent's hand, face down, fanned u apart in card order.
-void DrawOpponent(const CardPile& hand, Seat seat) {
+// A computer seat's hand, face down, fanned in card order.
+void DrawOpponent(int players, int seat, const CardPile& hand) {
   const int n = PileCount(hand);
-  const int u = FanSpacingUnit(n);
   for (int i = 0; i < n; ++i) {
-    switch (seat) {
-      case Seat::kTop: BlitBack(275 - n * (u / 2) + u * i, kTopY); break;
-      case Seat::kLeft4: BlitBack(10 + u * i, 125); break;
-      case Seat::kRight4: BlitBack(535 - u * n + u * i, 125); break;
-      case Seat::kLeft3: BlitBack(40 + u * i, 80); break;
-      case Seat::kRight3: BlitBack(505 - u * n + u * i, 80); break;
-    }
+    const TableRect card = OpponentCard(players, seat, n, i);
+    if (card.w > 0) BlitBack(card.x, card.y);
   }
 }
 
@@ -123,28 +108,13 @@ void DrawDealScene(const GameTable& table) {
   DrawHumanHand(table.hands[0]);
   const int selected = SelectedHandCard();
   if (selected >= 0) DrawSelection(table.hands[0], selected);
-  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardLeft, kPileTop, PileTop(table.discardPile));
+  if (PileCount(table.discardPile) >= 1) BlitCard(kDiscardPile.x, kDiscardPile.y, PileTop(table.discardPile));
   if (PileCount(table.drawPile) >= 1) BlitBack(kDrawPileLeft, kPileTop);
   if (table.currentColor >= 0 && table.currentColor <= 3) {
-    BlitOpaque(kStripX, kStripY, colorBarSprite, 0, kStripHeight * table.currentColor, kStripWidth,
-               kStripHeight);
+    BlitOpaque(kColorStrip.x, kColorStrip.y, colorBarSprite, 0, kColorStrip.h * table.currentColor, kColorStrip.w,
+               kColorStrip.h);
   }
-  switch (table.playerCount) {
-    case 2:
-      DrawOpponent(table.hands[1], Seat::kTop);
-      break;
-    case 3:
-      DrawOpponent(table.hands[1], Seat::kLeft3);
-      DrawOpponent(table.hands[2], Seat::kRight3);
-      break;
-    case 4:
-      DrawOpponent(table.hands[1], Seat::kLeft4);
-      DrawOpponent(table.hands[2], Seat::kTop);
-      DrawOpponent(table.hands[3], Seat::kRight4);
-      break;
-    default:
-      break;
-  }
+  for (int seat = 1; seat < kSeatCount; ++seat) DrawOpponent(table.playerCount, seat, table.hands[seat]);
   DrawTurnArrow(table);
 }
 
@@ -155,7 +125,7 @@ void DrawIdleScene(int playerCount) {
     BlitBack(210 + 20 * k, kHandTop);
     switch (playerCount) {
       case 2:
-        BlitBack(240 + 10 * k, kTopY);
+        BlitBack(240 + 10 * k, kTopSeatTop);
         break;
       case 3:
         BlitBack(40 + 10 * k, 80);
@@ -163,7 +133,7 @@ void DrawIdleScene(int playerCount) {
         break;
       case 4:
         BlitBack(10 + 10 * k, 125);
-        BlitBack(240 + 10 * k, kTopY);
+        BlitBack(240 + 10 * k, kTopSeatTop);
         BlitBack(465 + 10 * k, 125);
         break;
       default:

@@ -149,6 +149,21 @@
 #define IDS_STATUS_DEAL_WON_YOU 2076
 #define IDS_STATUS_DEAL_WON 2077
 
+// Zot.exe's table and dialogs for a screen reader: the names of what it can
+// act on and of the dialogs' controls that show no words of their own.
+#define IDS_ACTION_PLAY 2100
+#define IDS_ACTION_DRAW 2101
+#define IDS_ACTION_START 2102
+#define IDS_PLAYABLE 2103
+#define IDS_SWATCH 2104
+#define IDS_SHAPE_BLUE 2105
+#define IDS_SHAPE_GREEN 2106
+#define IDS_SHAPE_RED 2107
+#define IDS_SHAPE_YELLOW 2108
+#define IDS_CARD_BACK 2109
+#define IDS_SCORE_FIELD 2110
+#define IDS_NOT_PLAYING 2111
+
 // The page's own words (under ZOT_PAGE).
 #define IDS_MOVES 2003
 #define IDS_START 2004

@@ -17,6 +17,10 @@
 //                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost
 //   over N                the match ended after N moves
 //   e2e_plan --find S COUNT [settings]   seeds from S whose match shows every dialog
+// What a screen reader finds in Zot.exe (access_test.sh), as zot_reader prints it: the table after N
+// moves (-1: idle) with card I selected (-1: none) in a W x H client area, the replies of L, C and T;
+// the names of the cards and seats.
+//   e2e_plan [settings] --tree N --selected I --client W,H | --say N | --names
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +39,11 @@
 #include "game/rules.h"
 #include "game/settings.h"
 #include "game/table.h"
+#include "game/input.h"
 #include "tools/sim/headless.h"
+#include "words/names.h"
+#include "words/narrator.h"
+#include "words/words.h"
 
 namespace {
 
@@ -161,14 +169,21 @@ Summary Plan(const MatchSettings& settings, std::FILE* out) {
   return summary;
 }
 
-// The table after `moves` moves, drawn by the game's own scene code.
-bool Picture(const MatchSettings& settings, long moves, const char* path) {
+// The table after `moves` moves; before the start for a negative number.
+void Replay(const MatchSettings& settings, long moves) {
+  SetUpTable(settings);
+  if (moves < 0) return;
   Summary summary;
   std::FILE* sink = std::fopen("/dev/null", "w");
   Open(settings, sink, &summary);
   std::fclose(sink);
   StepResult last;
   StepMoves(moves, &last);
+}
+
+// The table after `moves` moves, drawn by the game's own scene code.
+bool Picture(const MatchSettings& settings, long moves, const char* path) {
+  Replay(settings, moves);
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
   if (frameBuffer == nullptr) return false;
@@ -178,6 +193,74 @@ bool Picture(const MatchSettings& settings, long moves, const char* path) {
 
 const char* picturePath = nullptr;
 long pictureMoves = 0;
+const char* readerModel = nullptr;  // "tree" or "say"
+int selectedCard = -1;
+int clientWidth = kFrameWidth;
+int clientHeight = kFrameHeight;
+std::string lastSaid;
+
+// MSAA's roles and states as zot_reader prints them.
+constexpr long kClient = 10, kList = 33, kItem = 34, kText = 41, kButton = 43;
+constexpr long kSelected = 0x2, kFocused = 0x4, kReadonly = 0x40, kFocusable = 0x100000, kSelectable = 0x200000;
+
+// One line as zot_reader prints it; children -1 for a simple element.
+void Print(int depth, long role, const std::string& name, const std::string& texts, long state, const TableRect& at,
+           bool hit, int children = -1) {
+  std::printf("%*s%ld \"%s\"%s", depth * 2, "", role, name.c_str(), texts.c_str());
+  if (state != 0) std::printf(" state=%lx", state);
+  std::printf(" at=%d,%d,%d,%d%s", at.x, at.y, at.w, at.h, hit && at.w > 0 ? " hit" : "");
+  std::printf(children >= 0 ? " children=%d\n" : "\n", children);
+}
+
+std::string Quoted(const char* label, const std::string& text) { return std::string(label) + "\"" + text + "\""; }
+
+// Zot.exe's accessible table as zot_reader prints it.
+void PrintTree() {
+  const GameTable& t = gameTable;
+  const TableLines lines = DescribeTable();
+  const int players = PlayersInRange(t.playerCount);
+  const int n = PileCount(t.hands[kHumanSeat]);
+  handSelection = {selectedCard, selectedCard >= 0};
+  const int chosen = SelectedHandCard();
+  const TableRect shown{0, 0, clientWidth, clientHeight};
+  const int left = HandCardLeft(n, 0);
+  const TableRect hand = n == 0 ? TableRect{0, 0, 0, 0}
+                                : TableRect{left, kHandTop, HandCardLeft(n, n - 1) + kCardWidth - left, kCardHeight};
+  Print(0, kClient, Word(IDS_TABLE), "", kFocusable | (chosen < 0 ? kFocused : 0), shown, false,
+        t.dealActive ? 5 + players : 4);
+  Print(1, kList, Word(IDS_HAND), "", 0, hand, true, n);
+  for (int i = 0; i < n; ++i) {
+    const std::string playable = HandCardPlayable(i) ? Quoted(" description=", Word(IDS_PLAYABLE)) : "";
+    Print(2, kItem, CardName(t.hands[kHumanSeat].cards[i]), playable + Quoted(" action=", Word(IDS_ACTION_PLAY)),
+          kFocusable | kSelectable | (i == chosen ? kFocused | kSelected : 0),
+          {HandCardLeft(n, i), kHandTop, kCardWidth, kCardHeight}, true);
+  }
+  Print(1, kButton, Word(IDS_DRAW_PILE),
+        Quoted(" value=", CardCount(PileCount(t.drawPile))) +
+            Quoted(" action=", Word(t.dealActive ? IDS_ACTION_DRAW : IDS_ACTION_START)),
+        0, kDrawPile, true);
+  if (t.dealActive) {
+    Print(1, kText, lines.top, "", kReadonly, kDiscardPile, true);
+    for (int seat = 1; seat < players; ++seat) {
+      Print(1, kText, SeatLine(seat), "", kReadonly, OpponentFan(t.playerCount, seat, PileCount(t.hands[seat])), true);
+    }
+  }
+  Print(1, kText, lines.turn, "", kReadonly, shown, false);
+  if (t.dealActive) Print(1, kText, lines.scores, "", kReadonly, shown, false);
+  Print(1, kText, lastSaid, "", kReadonly, shown, false);
+}
+
+void PrintModel(const MatchSettings& settings, long moves) {
+  ListenAlong([](const TableEvent& event) { lastSaid = NarrateEvent(event); });
+  Replay(settings, moves);
+  if (std::strcmp(readerModel, "tree") == 0) return PrintTree();
+  for (const TableQueryKey& key : kTableQueryKeys) std::printf("%c %s\n", key.letter, AnswerQuery(key.query).c_str());
+}
+
+void PrintNames() {
+  for (int code = 1; code <= kWildDrawFour; ++code) std::printf("card %d %s\n", code, CardName(code).c_str());
+  for (int seat = 0; seat < kSeatCount; ++seat) std::printf("seat %d %s\n", seat, SeatName(seat).c_str());
+}
 
 bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -185,6 +268,12 @@ bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
     if (key == "--seed") settings->seed = std::atoll(value.c_str());
     else if (key == "--picture") picturePath = argv[i + 1];
     else if (key == "--moves") pictureMoves = std::atol(value.c_str());
+    else if (key == "--tree" || key == "--say") {
+      readerModel = argv[i] + 2;
+      pictureMoves = std::atol(value.c_str());
+    }
+    else if (key == "--selected") selectedCard = std::atoi(value.c_str());
+    else if (key == "--client") std::sscanf(value.c_str(), "%d,%d", &clientWidth, &clientHeight);
     else if (key == "--menu") {
       for (std::size_t at = 0; at < value.size();) {
         menuCommands.push_back(std::atoi(value.c_str() + at));
@@ -203,6 +292,10 @@ bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--names") == 0) {
+    PrintNames();
+    return 0;
+  }
   if (argc >= 4 && std::strcmp(argv[1], "--find") == 0) {
     const long long first = std::atoll(argv[2]);
     const int count = std::atoi(argv[3]);
@@ -229,5 +322,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (picturePath != nullptr) return Picture(settings, pictureMoves, picturePath) ? 0 : 1;
+  if (readerModel != nullptr) {
+    PrintModel(settings, pictureMoves);
+    return 0;
+  }
   return Plan(settings, stdout).ended ? 0 : 1;
 }

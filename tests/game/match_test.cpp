@@ -185,7 +185,7 @@ TEST(TableEvents, ToldOnceInOrderWithCuesAndDialogs) {
     std::string told;
   } cases[] = {
       {4, 0, 1, {4, 29, 30}, {}, 0, "play 0 29 2, IDW_CLICK"},
-      {4, 0, 0, {4, 29}, {}, 0, "IDW_ERROR"},
+      {4, 0, 0, {4, 29}, {}, 0, "refuse 0 4, IDW_ERROR"},
       {4, 0, 0, {39, 4, 5}, {}, 0, "play 0 39 2, skip 1, IDW_BOING"},
       {2, 0, 0, {39, 4, 5}, {}, 0, "play 0 39 2, skip 1, IDW_BOING, turn 0"},
       {4, 0, 0, {38, 4, 5}, {}, 0, "play 0 38 2, reverse -1, IDW_BOING"},

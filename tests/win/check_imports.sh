@@ -2,7 +2,7 @@
 # Zot.exe must run on a bare Windows: it may import only the system's own DLLs.
 set -euo pipefail
 exe=${1:?Zot.exe}
-allowed="^(KERNEL32|USER32|GDI32|SHELL32|WINMM|msvcrt|ADVAPI32|COMCTL32)\.dll$"
+allowed="^(KERNEL32|USER32|GDI32|SHELL32|WINMM|msvcrt|ADVAPI32|COMCTL32|OLEACC|ole32|OLEAUT32)\.dll$"
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "$dlls"
 status=0

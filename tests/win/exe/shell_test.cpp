@@ -421,6 +421,13 @@ void DisplayScaleTests() {
       }
     }
     if (!CHECK_EQ(wrong[0] + wrong[1], 0)) std::printf("  presented at %d dpi: %d x, %d y\n", presentDpi, wrong[0], wrong[1]);
+    // A table edge maps to the first client pixel that shows it (or what follows it).
+    int edges = 0;
+    for (int t = 0; t <= kFrameWidth; ++t) {
+      const int c = ClientFromTable(t, w, kFrameWidth);
+      edges += TableX(c) < t || (c > 0 && TableX(c - 1) >= t);
+    }
+    if (!CHECK_EQ(edges, 0)) std::printf("  presented at %d dpi: %d edges wrong\n", presentDpi, edges);
     DeleteObject(SelectObject(dc, previous));
     DeleteDC(dc);
   }

@@ -8,7 +8,8 @@
 //   zot_probe esc                    sends Esc to the open dialog
 //   zot_probe closebox               the open dialog's close box (SC_CLOSE)
 //   zot_probe command ID             sends menu command ID to the main window
-//   zot_probe keys VK[,VK..]         key presses (virtual-key codes) to the main window
+//   zot_probe keys VK[,VK..]         key presses (virtual-key codes) where Zot's keyboard focus is:
+//                                    the main window, or the open dialog's control
 //   zot_probe close                  posts WM_CLOSE to the main window
 //   zot_probe glyphs                 per font the menu and dialogs use: Arabic letters it lacks
 #include <cstdio>
@@ -115,6 +116,11 @@ int main(int argc, char** argv) {
   if (verb == "command") return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(number), 0) ? 0 : 1;
   if (verb == "close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
   if (verb == "keys" && argc > 2) {
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus) && focus.hwndFocus != nullptr) {
+      window = focus.hwndFocus;
+    }
     // Through the queue, as a keyboard would: accelerators apply on the way.
     for (const char* key = argv[2]; *key != '\0';) {
       char* end = nullptr;
