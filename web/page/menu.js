@@ -54,8 +54,8 @@ function leave() {
   close();
   const target = returnTo;
   returnTo = null;
+  if (menubar.contains(document.activeElement)) document.activeElement.blur();
   if (target && target.isConnected && !menubar.contains(target)) target.focus();
-  else if (menubar.contains(document.activeElement)) document.activeElement.blur();
 }
 
 function choose(item) {
