@@ -4,12 +4,12 @@
 // timers counted, presses, menus by pointer and by keys, and axe's audit.
 'use strict';
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
 const rcWords = require('../../web/make/rc_words.js');
+const { serve } = require('../../tools/site/serve.js');
 
 // Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR;
 // ZOT_HTML a folder is the site, served by the suite itself.
@@ -19,31 +19,6 @@ const served = fs.statSync(pageFile).isDirectory();
 let site = null;
 const pageUrl = () => (served ? site.url : 'file://' + path.resolve(pageFile));
 let passed = 0, failed = 0;
-
-// A folder served as a plain static host serves it. `altered` answers the
-// files whose names start with a key with its bytes instead; stop() and
-// start() take the server away and back at the same address.
-function serve(root) {
-  const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
-    '.webmanifest': 'application/manifest+json' };
-  const sockets = new Set();
-  const host = { root, altered: new Map(), url: null };
-  const server = http.createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://host').pathname) || 'index.html';
-    const altered = [...host.altered].find(([prefix]) => name.startsWith(prefix));
-    const file = path.join(host.root, name);
-    if (!altered && !fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
-    response.end(altered ? altered[1] : fs.readFileSync(file));
-  });
-  server.on('connection', (socket) => { sockets.add(socket); socket.on('close', () => sockets.delete(socket)); });
-  host.start = () => new Promise((resolve) => server.listen(host.url ? new URL(host.url).port : 0, '127.0.0.1', () => {
-    host.url = `http://127.0.0.1:${server.address().port}/`;
-    resolve(host);
-  }));
-  host.stop = () => new Promise((resolve) => { server.close(resolve); sockets.forEach((socket) => socket.destroy()); });
-  return host;
-}
 
 function check(name, ok, detail = '') {
   if (ok) passed++;

@@ -81,7 +81,7 @@ export const files = ${JSON.stringify(assets.files)};
 `);
 
 const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '--target=es2020', '--charset=utf8',
-  '--minify-whitespace', '--minify-syntax', '--log-level=warning', '--log-override:import-is-undefined=error',
+  '--minify', '--log-level=warning', '--log-override:import-is-undefined=error',
   `--alias:zot-words=${path.resolve(wordsFile)}`, `--alias:zot-facts=${path.resolve(factsFile)}`,
   `--alias:zot-assets=${path.resolve(assetsFile)}`, `--alias:zot-module=${path.resolve(moduleFile)}`],
 { encoding: 'utf8', maxBuffer: 64 << 20 });

@@ -139,6 +139,17 @@ function started() {
   afterCall();
 }
 
+// The saved match is put in place in a task of its own, after the first
+// frame's: the start never holds the page long (a message, not a timer).
+function inNextTask(callback) {
+  const channel = new MessageChannel();
+  channel.port1.onmessage = () => {
+    channel.port1.close();
+    callback();
+  };
+  channel.port2.postMessage(null);
+}
+
 // A module that could not load or start says so, and the page waits no more.
 function fault(words, error) {
   console.error('Zot: ' + (error && error.stack || error));
@@ -163,7 +174,7 @@ function startModule() {
         WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)).catch(failed);
         return {};
       },
-      postRun: [started],
+      postRun: [() => inNextTask(started)],
       onAbort: failed,
     };
     createModule(module).catch(failed);
