@@ -33,6 +33,17 @@ void PutChunk(std::vector<std::uint8_t>& out, const char type[5], const std::vec
   PutU32BigEndian(out, Crc32(out.data() + typeAt, 4 + data.size()));
 }
 
+// The signature and the header chunk: deflate, filter method 0, no interlace.
+std::vector<std::uint8_t> PngStart(int width, int height, std::uint8_t bitDepth, std::uint8_t colourType) {
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::vector<std::uint8_t> header;
+  PutU32BigEndian(header, static_cast<std::uint32_t>(width));
+  PutU32BigEndian(header, static_cast<std::uint32_t>(height));
+  header.insert(header.end(), {bitDepth, colourType, 0, 0, 0});
+  PutChunk(png, "IHDR", header);
+  return png;
+}
+
 }  // namespace
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t length, std::uint32_t crc) {
@@ -80,12 +91,7 @@ std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std
   } while (at < raw.size());
   PutU32BigEndian(zlib, Adler32(raw.data(), raw.size()));
 
-  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  PutU32BigEndian(header, static_cast<std::uint32_t>(width));
-  PutU32BigEndian(header, static_cast<std::uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit, RGB, deflate, filter 0, no interlace
-  PutChunk(png, "IHDR", header);
+  std::vector<std::uint8_t> png = PngStart(width, height, 8, 2);  // 8-bit RGB
   PutChunk(png, "IDAT", zlib);
   PutChunk(png, "IEND", {});
   return png;
@@ -104,12 +110,7 @@ std::vector<std::uint8_t> EncodePalettePng(int width, int height, const std::vec
       raw[rowAt + static_cast<std::size_t>(x) / 2] |= static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
     }
   }
-  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  PutU32BigEndian(header, static_cast<std::uint32_t>(width));
-  PutU32BigEndian(header, static_cast<std::uint32_t>(height));
-  header.insert(header.end(), {4, 3, 0, 0, 0});  // 4-bit, palette, deflate, filter 0, no interlace
-  PutChunk(png, "IHDR", header);
+  std::vector<std::uint8_t> png = PngStart(width, height, 4, 3);  // 4-bit palette
   PutChunk(png, "PLTE", palette);
   if (clearIndex >= 0) {
     // Alpha of the entries up to the clear one: only it is transparent.

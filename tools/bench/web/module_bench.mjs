@@ -6,10 +6,10 @@
 // drawn), and a move of the hand's selection (one key: the table drawn again
 // and presented). Medians. Not a test: numbers for a person to read.
 //   node module_bench.mjs BUILD_WEB BUILD_WEB... [--rounds N]
-// Each BUILD_WEB is an Emscripten build folder, e.g. build/web (-Os, the
-// default) and one configured with -DZOT_WEB_OPT=-O2:
-//   NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build/web-O2 -DCMAKE_BUILD_TYPE=Release -DZOT_WEB_OPT=-O2
-//   NODE_PATH=/usr/share/nodejs cmake --build build/web-O2
+// Each BUILD_WEB is an Emscripten build folder, e.g. build/web (-O2, the
+// default) and one configured with another level:
+//   NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build/web-Os -DCMAKE_BUILD_TYPE=Release -DZOT_WEB_OPT=-Os
+//   NODE_PATH=/usr/share/nodejs cmake --build build/web-Os
 import fs from 'fs';
 import path from 'path';
 import zlib from 'zlib';
