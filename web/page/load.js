@@ -2,7 +2,7 @@
 // carries them: gzip-packed, inside the one-file page as base64 blocks, or
 // beside the site's page as files of their own, which its <link> elements
 // start fetching while the scripts arrive. The browser unpacks them itself
-// (DecompressionStream), and the WebAssembly compiles as it unpacks.
+// (DecompressionStream).
 import { files } from 'zot-assets';
 
 // The packed bytes of part `id` of the page, as a stream.
@@ -20,15 +20,17 @@ async function packed(id) {
   return new Blob([bytes]).stream();
 }
 
-const unpacked = async (id, type) =>
-  new Response((await packed(id)).pipeThrough(new DecompressionStream('gzip')), { headers: { 'Content-Type': type } });
+const unpacked = async (id) => new Uint8Array(await new Response((await packed(id))
+  .pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
 
-export const compileModule = () => WebAssembly.compileStreaming(unpacked('zot-module-data', 'application/wasm'));
+// Compiled from its bytes whole, off the page's thread (streamed, each piece
+// would pass through it).
+export const compileModule = async () => WebAssembly.compile(await unpacked('zot-module-data'));
 
 // The bitmaps and sounds: [path in the module's files, bytes] each, cut from
 // the one unpacked stream by the sizes the build listed.
 export async function unpackAssets() {
-  const bytes = new Uint8Array(await (await unpacked('zot-assets-data', 'application/octet-stream')).arrayBuffer());
+  const bytes = await unpacked('zot-assets-data');
   let at = 0;
   const placed = files.map(([path, size]) => [path, bytes.subarray(at, (at += size))]);
   if (at !== bytes.length) throw new Error(`the assets hold ${bytes.length} bytes, not the ${at} listed`);
@@ -37,8 +39,7 @@ export async function unpackAssets() {
 
 // Into the module's file system, before its main reads them.
 export function writeAssets(fileSystem, placed) {
-  for (const [path, bytes] of placed) {
-    fileSystem.mkdirTree(path.slice(0, path.lastIndexOf('/')));
-    fileSystem.writeFile(path, bytes);
-  }
+  const folders = new Set(placed.map(([path]) => path.slice(0, path.lastIndexOf('/'))));
+  for (const folder of folders) fileSystem.mkdirTree(folder);
+  for (const [path, bytes] of placed) fileSystem.writeFile(path, bytes);
 }

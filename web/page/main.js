@@ -139,8 +139,9 @@ function started() {
   afterCall();
 }
 
-// The saved match is put in place in a task of its own, after the first
-// frame's: the start never holds the page long (a message, not a timer).
+// The start in steps, each in a task of its own (the files, main and its
+// first frame, the saved match), so it never holds the page long: a message,
+// not a timer, that comes at once.
 function inNextTask(callback) {
   const channel = new MessageChannel();
   channel.port1.onmessage = () => {
@@ -168,7 +169,18 @@ function startModule() {
       page,
       print: (text) => console.log(text),
       printErr: (text) => console.error(text),
-      preRun: [() => writeAssets(module.FS, assets)],
+      // The files first, then main in a task of its own.
+      preRun: [() => {
+        writeAssets(module.FS, assets);
+        module.addRunDependency('zot-assets');
+        inNextTask(() => {
+          try {
+            module.removeRunDependency('zot-assets');
+          } catch (error) {
+            failed(error);
+          }
+        });
+      }],
       instantiateWasm(imports, receive) {
         // receive() runs main: what it throws lands here too.
         WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)).catch(failed);
