@@ -5,7 +5,7 @@ namespace {
 TableObserver observer = nullptr;
 
 constexpr const char* kNames[kTableEventKinds] = {"match", "deal", "hand", "draw", "play", "take", "skip",
-                                                  "reverse", "keep", "zot", "turn", "end", "over"};
+                                                  "reverse", "keep", "zot", "turn", "end", "over", "refuse"};
 }  // namespace
 
 const char* TableEventName(TableEventKind kind) {

@@ -28,8 +28,10 @@ enum class TableEventKind : std::uint8_t {
   kHumanTurn,     // the human (seat 0) is to move
   kDealEnded,     // `seat` went out; handPoints and matchScores hold the deal's score
   kMatchEnded,    // the match is over; `seat` won its last deal (0: the human won)
+  kRefused,       // a press of the human's did nothing: `card` the card pressed (kNoCard:
+                  // none there), `seat` the seat whose turn it was (0: the rules refused it)
 };
-constexpr int kTableEventKinds = 13;
+constexpr int kTableEventKinds = 14;
 
 // Each kind's one-word name, as the simulator's trace and the listeners write it.
 const char* TableEventName(TableEventKind kind);

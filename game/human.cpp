@@ -7,6 +7,13 @@
 #include "game/shell.h"
 #include "game/table.h"
 
+bool HandCardPlayable(int index) {
+  const GameTable& t = gameTable;
+  const CardPile& hand = t.hands[kHumanSeat];
+  if (!t.dealActive || t.currentPlayer != kHumanSeat || index < 0 || index >= PileCount(hand)) return false;
+  return IsPlayable(kHumanSeat, hand.cards[index]);
+}
+
 void OnTableClick(int x, int y) {
   GameTable& t = gameTable;
   if (!t.dealActive) {
@@ -14,16 +21,17 @@ void OnTableClick(int x, int y) {
     RenderTable(mainWindow);
     return;
   }
+  CardPile& hand = t.hands[kHumanSeat];
+  const int index = HandCardAt(PileCount(hand), x, y);
+  const CardCode pressed = index >= 0 ? hand.cards[index] : kNoCard;
   if (t.currentPlayer != kHumanSeat) {
+    TellSeat(TableEventKind::kRefused, t.currentPlayer, pressed);
     RenderTable(mainWindow);
     return;
   }
 
-  CardPile& hand = t.hands[kHumanSeat];
   SoundCue cue = IDW_CLICK;
   bool accepted = false;
-
-  const int index = HandCardAt(PileCount(hand), x, y);
   if (index >= 0) accepted = PlayCard(kHumanSeat, index, &cue);
 
   // The place of the draw pile counts even while the pile is empty: DrawCard
@@ -46,6 +54,7 @@ void OnTableClick(int x, int y) {
   }
 
   if (!accepted) {
+    TellSeat(TableEventKind::kRefused, kHumanSeat, pressed);
     PlayCue(IDW_ERROR);
     RenderTable(mainWindow);
     return;

@@ -102,6 +102,13 @@ void PressDrawPile() { OnTableClick(kDrawPileLeft + 1, kPileTop + 1); }
 
 void HideHandSelection() { handSelection.visible = false; }
 
+void SelectHandCard(int index) {
+  const int count = PileCount(gameTable.hands[kHumanSeat]);
+  if (!gameTable.dealActive || count == 0) return;
+  handSelection = HandSelection{Clamp(index, count), true};
+  RenderTable(mainWindow);
+}
+
 int SelectedHandCard() {
   const GameTable& t = gameTable;
   const int count = PileCount(t.hands[kHumanSeat]);

@@ -14,6 +14,9 @@ void OnTablePress(int x, int y);
 // key or a button: the very legality, cues and dialogs of a press there.
 void PressHandCard(int index);
 void PressDrawPile();
+// Whether a press on card `index` of the human's hand would play it now: the
+// human's turn in a deal, and a card the rules allow.
+bool HandCardPlayable(int index);
 
 enum class TableKey : std::uint8_t {
   kLeft,   // selection one card to the left
@@ -51,6 +54,9 @@ struct HandSelection {
 extern HandSelection handSelection;
 
 void HideHandSelection();
+// The selection shown on card `index` of the human's hand (kept within it), as
+// when a key has moved it there; for a shell whose player put its focus there.
+void SelectHandCard(int index);
 // The index of the selected card while the selection shows and a deal is on,
 // else -1.
 int SelectedHandCard();

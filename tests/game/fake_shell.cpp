@@ -23,7 +23,7 @@ void HearTable(const TableEvent& e) {
   std::string text = TableEventName(e.kind);
   const auto add = [&text](int value) { text += ' ' + std::to_string(value); };
   if (e.kind != K::kMatchStarted) add(e.kind == K::kReversed ? e.direction : e.seat);
-  if (e.kind == K::kDealt || e.kind == K::kDrew || e.kind == K::kPlayed) add(e.card);
+  if (e.kind == K::kDealt || e.kind == K::kDrew || e.kind == K::kPlayed || e.kind == K::kRefused) add(e.card);
   if (e.kind == K::kDealt || e.kind == K::kPlayed) add(e.color);
   if (e.kind == K::kPenalty) add(e.count);
   fakeShell.events.push_back(text);

@@ -8,7 +8,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
-const rcWords = require('../../web/make/rc_words.js');
+const rcWords = require('../../tools/rc/rc_words.js');
 const { serve } = require('../../tools/site/serve.js');
 
 // Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR;
@@ -132,9 +132,15 @@ async function press(page, x, y) {
   await page.mouse.click(box.x + (x + 0.5) * box.width / 600, box.y + (y + 0.5) * box.height / 400);
 }
 
+// A match in progress is thrown away only once its question is answered yes.
+async function confirmNewMatch(page) {
+  if (await page.$('#dialog-186:not([hidden])')) await page.click('#dialog-186 button[data-id="1"]');
+}
+
 async function chooseMenu(page, id) {
   await page.click(`.menu:has(li[data-command="${id}"]) .menu-title`);
   await page.click(`li[data-command="${id}"]`);
+  await confirmNewMatch(page);
 }
 
 // A key as Playwright names it, or Alt with a letter it has no name for
@@ -155,6 +161,12 @@ async function chooseByKeys(page, id) {
     await page.keyboard.press('ArrowDown');
   }
   await page.keyboard.press('Enter');
+  // A match in progress: Tab from the default "no" to "yes", Enter.
+  if (await page.$('#dialog-186:not([hidden])')) {
+    await audit(page, 'in dialog 186');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Enter');
+  }
 }
 
 // axe-core on the page as it stands, once for each state named: no violation.
@@ -177,7 +189,7 @@ const marks = (page) => page.$$eval('li[aria-checked="true"]', (items) => items.
 
 const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
   caption: d.querySelector('.caption').firstChild.textContent,
-  texts: Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label')).map((e) => e.textContent),
+  texts: Array.from(d.querySelectorAll('.body p, .body th, .body td:not(:empty), .body legend, .body label')).map((e) => e.textContent),
   buttons: Array.from(d.querySelectorAll('button[data-answer]')).map((b) => b.textContent),
   direction: getComputedStyle(d).direction,
 }));
@@ -238,7 +250,10 @@ async function followPlan(page, name, settings, act, reloadAt = () => false) {
       }
     }
     if (verb === 'start') await act.start(page);
-    else if (verb === 'menu') await page.evaluate((id) => document.querySelector(`li[data-command="${id}"]`).click(), a);
+    else if (verb === 'menu') {
+      await page.evaluate((id) => document.querySelector(`li[data-command="${id}"]`).click(), a);
+      await confirmNewMatch(page);
+    }
     else if (verb === 'click') {
       lastHumanStep = i;
       await act.card(page, Number(c));
@@ -256,9 +271,11 @@ async function followPlan(page, name, settings, act, reloadAt = () => false) {
       const id = kDialogIds[a];
       if (!checkEq(`${name}: ${a} dialog at step ${i}`, await dialogOpen(page), id)) return false;
       if (a === 'score') {
-        const fields = await page.$$eval('#dialog-174 [data-field]', (f) => f.map((e) => e.textContent));
+        // Each seat's row: the points left in its hand, then its match score.
+        const fields = await page.$$eval('#dialog-174 tr', (rows) => rows.slice(1).map((row) =>
+          Array.from(row.querySelectorAll('[data-field]'), (e) => e.textContent)));
         const [p, s] = [b.split(','), c.split(',')];
-        checkEq(`${name}: score fields`, fields, [...p, ...s]);
+        checkEq(`${name}: score fields`, fields, p.map((points, seat) => [points, s[seat]]));
       }
       if (a === 'color') await act.color(page, Number(b));
       await act.ok(page, id);
@@ -287,6 +304,6 @@ async function run(name, body) {
 
 module.exports = {
   fs, path, pageFile, pageUrl, served, serve, resources, outDir, check, checkEq, render, canvasRgb, differing, expectTable,
-  errors, watchErrors, framed, openPage, state, press, pressKey, chooseMenu, chooseByKeys, audit, marks, dialogTexts, waitDialog,
-  words, planOf, dialogOpen, followPlan, run,
+  errors, watchErrors, framed, openPage, state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks,
+  dialogTexts, waitDialog, words, planOf, dialogOpen, followPlan, run,
 };

@@ -8,7 +8,8 @@
 //   page_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
 'use strict';
 const { fs, path, pageFile, pageUrl, served, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage,
-  state, press, pressKey, chooseMenu, chooseByKeys, audit, marks, dialogTexts, waitDialog, words, planOf, run } = require('./page_lib.js');
+  state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks, dialogTexts, waitDialog, words, planOf,
+  run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -53,6 +54,8 @@ async function playMatch(page, name, settings, menu) {
         firstTurn = false;
         await press(page, 5, 5);
         checkEq(`${name}: refused press cue`, (await state(page)).lastCue, kErrorCue);
+        checkEq(`${name}: refused press says why, in sight`, await page.$eval('#reply p:last-child',
+          (e) => [e.checkVisibility(), e.textContent]), [true, words.strings.IDS_SAY_REFUSED_NOTHING]);
         await expectTable(page, `${name}: refused press leaves the table`, picture, 0);
       }
     } else if (verb === 'dialog') {
@@ -163,7 +166,7 @@ async function menuAndDialogs(page, seed) {
     const want = dialog.controls.filter((c) => c.text !== '' && c.kind !== 'picture' && c.kind !== 'custom')
       .map((c) => c.text.trim()).sort();
     const got = await page.$eval(`#dialog-${id}`, (d) => [d.querySelector('.caption').firstChild.textContent,
-      Array.from(d.querySelectorAll('.body p, .body th, .body td, .body legend, .body label, button[data-answer]:not(.close-box)'))
+      Array.from(d.querySelectorAll('.body:not(.help-text) p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box)'))
         .map((e) => e.textContent.trim()).sort()]);
     checkEq(`dialog ${id}: the resource script's words`, got, [dialog.caption, want]);
   }
@@ -184,6 +187,7 @@ async function menuAndDialogs(page, seed) {
     await waitDialog(page, id);
     await audit(page, `in dialog ${id}`);
     const got = await dialogTexts(page, id);
+    checkEq(`dialog ${id}: named by its caption alone`, await page.getByRole('dialog', { name: caption, exact: true }).count(), 1);
     check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
           got.buttons.includes('موافق') && (text === null || got.texts.includes(text)), JSON.stringify(got));
     // Modal: the table and the menu do nothing while the dialog is open, not
@@ -194,7 +198,11 @@ async function menuAndDialogs(page, seed) {
     await page.waitForTimeout(1200);
     checkEq(`dialog ${id}: table untouched while open`, differing(await canvasRgb(page), before), 0);
     if (escCloses) {
-      checkEq(`dialog ${id}: help text`, await page.$eval(`#dialog-${id} .help-text`, (e) => e.textContent.trim()), help);
+      // Every line of the text after its title, in order; each block's first line a heading.
+      const lines = help.split('\n').map((line) => line.trim()).filter((line) => line !== '').slice(1);
+      const shown = await page.$$eval(`#dialog-${id} .help-text > *`, (all) => all.map((e) => [e.tagName, e.textContent]));
+      checkEq(`dialog ${id}: help text`, shown.map(([, text]) => text), lines);
+      check(`dialog ${id}: help headings`, shown.filter(([tag]) => tag === 'H3').length >= 10, JSON.stringify(shown.slice(0, 3)));
       await page.keyboard.press('Escape');
       await page.waitForSelector(`#dialog-${id}`, { state: 'hidden' });
     } else {
@@ -221,10 +229,46 @@ async function menuAndDialogs(page, seed) {
   // and the table is not the model's, where it was played.
   await page.keyboard.press('d');
   await waitDialog(page, 180);
+  // The question shows the card it asks about, names it, and says what each answer does.
+  const drawn = await page.evaluate(() => {
+    const dialog = document.getElementById('dialog-180'), card = dialog.querySelector('canvas.drawn-card');
+    const pixels = card.getContext('2d').getImageData(0, 0, card.width, card.height).data;
+    const described = (button) => document.getElementById(button.getAttribute('aria-describedby')).textContent;
+    return [pixels.some((v, i) => i % 4 !== 3 && v !== 0), dialog.querySelector('[data-id="drawn"]').textContent,
+      Array.from(dialog.querySelectorAll('button[data-answer]'), described)];
+  });
+  const drawnName = (await page.$$eval('#hand-cards .card', (c) => c.map((e) => e.getAttribute('aria-label')))).pop();
+  const say = (id, ...values) => words.strings[id].replace(/%(\d)/g, (_, n) => values[n - 1]);
+  checkEq('drawn card: shown, named, each answer said', drawn,
+          [true, say('IDS_DRAWN_CARD', drawnName), [say('IDS_DRAWN_PLAY', drawnName), words.strings.IDS_DRAWN_KEEP]]);
   await page.keyboard.press('Escape');
   await page.waitForSelector('#dialog-180', { state: 'hidden', timeout: 1000 });
   const played = render('menu_played', ['render', '--seed', String(seed), '--players', '4', '--moves', '1']);
   check('drawn card: Esc keeps it', differing(await canvasRgb(page), played) > 0);
+
+  // Mid-match a new match asks first: no (Esc, or the button) changes nothing,
+  // the table, the marks and the record; yes starts it, and the match left
+  // counts as played once, as it did.
+  const statistics = async () => {
+    await chooseMenu(page, 40025);
+    const fields = await page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)));
+    await page.click('#dialog-184 button[data-id="1"]');
+    return fields;
+  };
+  const [before, recordBefore] = [await canvasRgb(page), await statistics()];
+  await page.keyboard.press('F2');
+  await page.keyboard.press('Escape');
+  await page.click('.menu:has(li[data-command="40015"]) .menu-title');
+  await page.click('li[data-command="40015"]');
+  await page.click('#dialog-186 button[data-id="2"]');
+  checkEq('new match, answered no: table, marks and record as they were',
+          [differing(await canvasRgb(page), before), await marks(page), await statistics()], [0, kStartMarks, recordBefore]);
+  await page.keyboard.press('F2');
+  await waitDialog(page, 186);
+  await page.click('#dialog-186 button[data-id="1"]');
+  const record = await statistics();
+  check('new match, answered yes: dealt anew, the match left counted once',
+        differing(await canvasRgb(page), before) > 0 && record[12] === 1 && record[12] === recordBefore[12], JSON.stringify(record));
 
   for (const [id, want] of kSettings) {
     await chooseByKeys(page, id);
@@ -243,12 +287,21 @@ async function menuAndDialogs(page, seed) {
   await page.keyboard.press('Enter');
   checkEq('statistics by keys: answered and closed', (await state(page)).dialog, []);
 
-  // Exit: the table goes and nothing runs on.
+  // Exit: the table goes and nothing runs on; the way back, which has the
+  // focus, brings the table as it was left, and it plays on.
+  const left = await canvasRgb(page);
   await chooseByKeys(page, 40012);
-  const [closed, visible] = await page.evaluate(() => [document.body.classList.contains('closed'),
-    document.getElementById('table').checkVisibility()]);
+  const [closed, visible, back] = await page.evaluate(() => [document.body.classList.contains('closed'),
+    document.getElementById('table').checkVisibility(), document.activeElement.id]);
   const s = await state(page);
   check('exit: table gone, no timer', closed && !visible && s.pending === 0, JSON.stringify(s));
+  checkEq('exit: the way back has the focus', back, 'back-to-table');
+  await page.keyboard.press('Enter');
+  await expectTable(page, 'exit: back to the table as it was left', left, 2000);
+  check('exit: back, the table in sight', await page.$eval('#table', (c) => c.checkVisibility()));
+  await page.keyboard.press('F2');
+  await confirmNewMatch(page);
+  check('exit: back, the table plays on', differing(await canvasRgb(page), left) > 0);
 }
 
 run('browser tests', async (browser) => {

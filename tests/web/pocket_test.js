@@ -36,7 +36,8 @@ const measure = (page) => page.evaluate(() => {
   const rect = (e) => { const r = e.getBoundingClientRect(); return { x: r.x, y: r.y, w: r.width, h: r.height }; };
   return { ratio, k: box.width * ratio / 600, left: box.left * ratio, top: box.top * ratio,
     large: document.getElementById('hand').classList.contains('large'),
-    cards: Array.from(document.querySelectorAll('#hand .card')).map(rect), width: innerWidth };
+    cards: Array.from(document.querySelectorAll('#hand .card')).map(rect), width: innerWidth, height: innerHeight,
+    frame: rect(document.getElementById('table-frame')), panel: rect(document.getElementById('status')) };
 });
 
 const whole = (v) => Math.abs(v - Math.round(v)) < 0.02;
@@ -44,6 +45,12 @@ function checkLayout(name, l, touch) {
   check(`${name}: table by whole device pixels, on whole device pixels`, l.k >= 1 && whole(l.k) && whole(l.left) && whole(l.top),
         JSON.stringify([l.k, l.left, l.top]));
   checkEq(`${name}: large hand`, l.large, touch);
+  // The table in words: on the screen, over neither the table nor the hand.
+  const apart = (a, b) => a.x + a.w <= b.x + 0.5 || b.x + b.w <= a.x + 0.5 || a.y + a.h <= b.y + 0.5 || b.y + b.h <= a.y + 0.5;
+  const p = l.panel;
+  check(`${name}: the words on the screen, over neither the table nor a card`, p.w >= 150 && p.h >= 40 && p.x >= -0.5 &&
+        p.y >= -0.5 && p.x + p.w <= l.width + 0.5 && p.y + p.h <= l.height + 0.5 && [l.frame, ...l.cards].every((r) => apart(p, r)),
+        JSON.stringify([p, l.frame]));
   if (touch) {
     const small = l.cards.filter((c) => c.w < 44 || c.h < 64 || c.x < -0.5 || c.x + c.w > l.width + 0.5);
     check(`${name}: every card a finger's size, on the screen`, l.cards.length > 0 && small.length === 0, JSON.stringify(small));
@@ -74,7 +81,12 @@ const hand = (page) => page.$$eval('#hand-cards .card', (cards) => cards.map((c)
 const bySelectors = (press) => ({
   start: (page) => press(page, '#draw-pile'),
   card: (page, index) => press(page, index < 0 ? '#draw-pile' : `#hand-cards .card[data-index="${index}"]`),
-  color: (page, color) => press(page, `#dialog-169 label:has(input[value="${color}"])`),
+  color: async (page, color) => {
+    const small = await page.$$eval('#dialog-169 label', (all) => all.map((e) => e.getBoundingClientRect())
+      .filter((r) => r.width < 44 || r.height < 44));
+    checkEq('colour choices a finger\'s size', small, []);
+    await press(page, `#dialog-169 label:has(input[value="${color}"])`);
+  },
   ok: (page, id) => press(page, `#dialog-${id} button[data-id="1"]`),
 });
 
@@ -167,6 +179,18 @@ run('pocket tests', async (browser) => {
   await answer(185, 1);
   check('statistics: reset', (await statistics()).every((v) => v === 0));
   await answer(184, 1);
+
+  // The table in words folds away to its first line, and stays so after a reload.
+  await tap(page, '#status-fold');
+  const foldedNow = async () => [await page.$eval('#status-fold', (b) => b.getAttribute('aria-expanded')),
+    await page.$eval('#status-more', (e) => e.getBoundingClientRect().height > 1)];
+  checkEq('the words folded away', await foldedNow(), ['false', false]);
+  await page.reload();
+  await framed(page);
+  checkEq('the words still folded after a reload', await foldedNow(), ['false', false]);
+  checkLayout('phone, the words folded', await layout(page), true);
+  await tap(page, '#status-fold');
+  checkEq('the words open again', await foldedNow(), ['true', true]);
 
   // Menus by taps: one opens, another switches; items a finger's height.
   await audit(page, 'on a phone, at idle');

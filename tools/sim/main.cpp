@@ -1,8 +1,9 @@
-// zot-sim: one headless match with its trace, or a summary over many seeds, or
-// the saves the page would keep through one match (positions to load into the
-// page, and the saved-game fuzzer's seeds).
+// zot-sim: one headless match with its trace or with what the table says of each
+// event (--words), or a summary over many seeds, or the saves the page would
+// keep through one match (positions to load into the page, and the saved-game
+// fuzzer's seeds).
 //   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500
-//           [--count K | --saves DIR]
+//           [--count K | --saves DIR | --words]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,13 +14,14 @@
 #include "game/saved_game.h"
 #include "game/statistics.h"
 #include "tools/sim/headless.h"
+#include "words/narrator.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
                "usage: zot-sim --seed S --players 2|3|4 --rules standard|until-playable "
-               "--length one-deal|to-500 [--count K | --saves DIR]\n");
+               "--length one-deal|to-500 [--count K | --saves DIR | --words]\n");
   return 2;
 }
 
@@ -65,8 +67,13 @@ int main(int argc, char** argv) {
   MatchSettings settings;
   long long count = 0;
   const char* saves = nullptr;
+  bool words = false;
   for (int i = 1; i < argc; ++i) {
     const char* option = argv[i];
+    if (std::strcmp(option, "--words") == 0) {
+      words = true;
+      continue;
+    }
     if (i + 1 >= argc) return Usage();
     const char* value = argv[++i];
     long long number = 0;
@@ -102,9 +109,12 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (saves != nullptr) return count == 0 ? WriteSaves(settings, saves) : Usage();
+  if (saves != nullptr) return count == 0 && !words ? WriteSaves(settings, saves) : Usage();
+  if (words && count != 0) return Usage();
   if (count == 0) {
-    const MatchTotals totals = RunMatch(settings, stdout);
+    // The table's words for each event, one line each, in place of the trace.
+    if (words) ListenAlong([](const TableEvent& event) { std::printf("%s\n", NarrateEvent(event).c_str()); });
+    const MatchTotals totals = RunMatch(settings, words ? nullptr : stdout);
     if (!totals.ended) {
       std::fprintf(stderr, "zot-sim: match seed=%lld did not end (stuck)\n", static_cast<long long>(settings.seed));
       return 1;

@@ -61,6 +61,9 @@ void PrintTableEvent(std::FILE* out, const TableEvent& e, std::int64_t seed, int
     case TableEventKind::kMatchEnded:
       std::fprintf(out, " result=%s", seat == kHumanSeat ? "won" : "lost");
       break;
+    case TableEventKind::kRefused:
+      std::fprintf(out, " seat=%d card=%d", seat, e.card);
+      break;
     default:  // skip, keep, zot, turn: the seat alone
       std::fprintf(out, " seat=%d", seat);
       break;

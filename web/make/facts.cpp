@@ -15,6 +15,7 @@
 #include "gfx/framebuffer.h"
 #include "tools/assetgen/palette.h"
 #include "web/module/entry_points.h"
+#include "words/narrator.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ constexpr EventKindName kEventKinds[] = {
     {TableEventKind::kSkipped, "kSkipped"},           {TableEventKind::kReversed, "kReversed"},
     {TableEventKind::kKept, "kKept"},                 {TableEventKind::kOneCard, "kOneCard"},
     {TableEventKind::kHumanTurn, "kHumanTurn"},       {TableEventKind::kDealEnded, "kDealEnded"},
-    {TableEventKind::kMatchEnded, "kMatchEnded"},
+    {TableEventKind::kMatchEnded, "kMatchEnded"},     {TableEventKind::kRefused, "kRefused"},
 };
 static_assert(sizeof kEventKinds / sizeof kEventKinds[0] == kTableEventKinds, "every event kind has its name here");
 
@@ -77,6 +78,11 @@ int main() {
   std::printf("export const kTableKeyCodes = [");
   for (const TableKeyName& key : kTableKeyNames) std::printf("%s'%s'", &key == kTableKeyNames ? "" : ", ", key.code);
   std::printf("];\n");
+  std::printf("export const kQueryKeyCodes = [");
+  for (const TableQueryKey& key : kTableQueryKeys) {
+    std::printf("%s'Key%c'", &key == kTableQueryKeys ? "" : ", ", key.letter);
+  }
+  std::printf("];\n");
 
   for (const EventKindName& kind : kEventKinds) {
     std::printf("export const %s = '%s';\n", kind.name, TableEventName(kind.kind));
@@ -84,10 +90,12 @@ int main() {
 
   ZOT_ENTRY_POINT(zot_turn_timer);
   ZOT_ENTRY_POINT(zot_pacing_wait);
+  ZOT_ENTRY_POINT(zot_reopen);
   ZOT_ENTRY_POINT(zot_press);
   ZOT_ENTRY_POINT(zot_key);
   ZOT_ENTRY_POINT(zot_hand_card);
   ZOT_ENTRY_POINT(zot_draw_pile);
+  ZOT_ENTRY_POINT(zot_select_card);
   ZOT_ENTRY_POINT(zot_card_rgba);
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);

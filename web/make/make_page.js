@@ -22,10 +22,11 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const rcWords = require('./rc_words.js');
+const rcWords = require('../../tools/rc/rc_words.js');
 const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
 const site = require('./site.js');
+const { helpHtml } = require('./help_html.js');
 
 const [out, siteDir, templateFile, rcFile, headerFile, helpFile, styleFile, pageMain, moduleFile, factsFile, resources,
   workerFile] = process.argv.slice(2);
@@ -96,7 +97,7 @@ const parts = {
 
 // The template with its head and end of body for one of the two pages.
 function page(head, bodyEnd) {
-  const fill = { FELT: felt, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: escapeHtml(fs.readFileSync(helpFile, 'utf8').trim()),
+  const fill = { FELT: felt, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
   return template.replace(/@ZOT_(FELT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]);

@@ -13,10 +13,13 @@
 #include "gfx/sprite.h"
 #include "resources/resource.h"
 #include "web/module/web_shell.h"
+#include "words/names.h"
+#include "words/words.h"
 
 namespace {
 
-// Opens dialog `templateId` with its fields ("id=text" a line) and the marked
+// Opens dialog `templateId` with its fields ("name=text" a line, the name a
+// control's id or the page's own name of a field) and the marked
 // radio; resolves to the answer: the chosen colour or -1 for the colour
 // chooser, 1 (OK) or 0 for the others.
 EM_ASYNC_JS(int, zot_dialog, (int templateId, const char* fields, int marked), {
@@ -57,7 +60,17 @@ void ShowAbout() { Show(IDD_ABOUT); }
 void ShowCardPoints() { Show(IDD_CARD_POINTS); }
 void ShowManual() { Show(IDD_HELP); }
 
-bool AskPlayDrawnCard(WindowHandle) { return Show(IDD_PLAY_DRAWN_CARD) == 1; }
+// The question names the card just drawn, the last of the hand, shows it, and
+// says what each answer does with it.
+bool AskPlayDrawnCard(WindowHandle) {
+  const CardCode drawn = PileTop(gameTable.hands[kHumanSeat]);
+  const std::string name = CardName(drawn);
+  const std::string fields = "card=" + std::to_string(drawn) + "\ndrawn=" + Say(IDS_DRAWN_CARD, {name}) +
+                             "\nplay=" + Say(IDS_DRAWN_PLAY, {name}) + "\nkeep=" + Word(IDS_DRAWN_KEEP);
+  return Show(IDD_PLAY_DRAWN_CARD, fields) == 1;
+}
+
+bool AskNewMatch() { return Show(IDD_NEW_MATCH) == 1; }
 
 void ShowStatistics() {
   // The reset asks first, then the record shows again.

@@ -12,6 +12,8 @@ extern "C" {
 // (-1: no computer move is due).
 void zot_turn_timer();
 int zot_pacing_wait();
+// Back to the table after Exit.
+void zot_reopen();
 
 // input.cpp: a press at table coordinates; a key as the browser's
 // KeyboardEvent.code names it, with 1 for a held key's repeat.
@@ -22,6 +24,7 @@ void zot_key(const char* code, int repeat);
 // the picture of card `code` (0 the back), RGBA, kCardWidth x kCardHeight.
 void zot_hand_card(int index);
 void zot_draw_pile();
+void zot_select_card(int index);
 const std::uint32_t* zot_card_rgba(int code);
 
 // menu.cpp: a menu command, and the mark of a settings item (1 checked).

@@ -22,6 +22,11 @@ EMSCRIPTEN_KEEPALIVE void zot_draw_pile() {
   PressDrawPile();
 }
 
+// The card the player's focus is on is the selection.
+EMSCRIPTEN_KEEPALIVE void zot_select_card(int index) {
+  if (!TableClosed()) SelectHandCard(index);
+}
+
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* zot_card_rgba(int code) {
   static std::vector<std::uint32_t> rgba;
   rgba = code >= 0 && code < kCardSpriteCount ? SpriteRgba(cardSprites[code]) : std::vector<std::uint32_t>();

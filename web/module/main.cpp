@@ -37,6 +37,27 @@ void CloseTable() {
   mainWindow = nullptr;
 }
 
+namespace {
+
+// The table as the program opens it: a frame, the pictures, the first drawing.
+void OpenTable() {
+  mainWindow = &canvasToken;
+  CreateFrameBuffer(kFrameWidth, kFrameHeight);
+  LoadSprites();
+  RenderTable(mainWindow);
+}
+
+}  // namespace
+
+// Back from Exit: the table as it was left, as a reload would bring it back.
+EMSCRIPTEN_KEEPALIVE void zot_reopen() {
+  if (!closed) return;
+  closed = false;
+  OpenTable();
+  // A computer's move that was due when the table closed is due again.
+  if (gameTable.dealActive && gameTable.currentPlayer != kHumanSeat) ArmTurnPacing();
+}
+
 // The same test the Windows loop makes after every pass.
 EMSCRIPTEN_KEEPALIVE void zot_turn_timer() {
   if (!closed && TurnPacingDue(CurrentTick())) OnTurnTimer();
@@ -45,12 +66,9 @@ EMSCRIPTEN_KEEPALIVE void zot_turn_timer() {
 EMSCRIPTEN_KEEPALIVE int zot_pacing_wait() { return closed ? -1 : TurnPacingWaitMs(CurrentTick()); }
 
 int main() {
-  mainWindow = &canvasToken;
-  CreateFrameBuffer(kFrameWidth, kFrameHeight);
-  LoadSprites();
   StartUpTable();
   ListenToTable();
+  OpenTable();
   ShowDialogPictures();
-  RenderTable(mainWindow);
   return 0;
 }

@@ -4,11 +4,15 @@
 // back into the page through Module.page, the page's object of callbacks.
 #pragma once
 
+#include <cstdint>
+
 // Dialogs the menu opens (dialogs.cpp); the game's five are in game/shell.h.
 void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
 void ShowStatistics();
+// Whether the player lets a new match throw away the one in progress.
+bool AskNewMatch();
 // Hands the pictures the dialogs show to the page: the card back, and the
 // colour bar whose strips stand beside the colour chooser's choices.
 void ShowDialogPictures();
@@ -17,6 +21,9 @@ void ShowDialogPictures();
 // drawing, and the rules' events as they happen.
 void ListenToTable();
 void ShowTableView();
+// The reply of a key that says the table again.
+enum class TableQuery : std::uint8_t;
+void SayAgain(TableQuery query);
 
 // The end of the page's program (main.cpp): no more moves, drawing or presses.
 void CloseTable();

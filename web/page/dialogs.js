@@ -3,7 +3,7 @@
 // answer for it, Enter presses the default button unless another has the
 // focus, Tab stays inside, and the help text scrolls by the arrows and pages.
 
-let overlay = null, open = null;
+let overlay = null, open = null, pictureOf = null;
 
 // Resolves to the answer: the marked colour (or -1) for the colour chooser,
 // otherwise the answer of the button pressed.
@@ -11,11 +11,14 @@ export function show(templateId, fields, marked) {
   const element = document.getElementById('dialog-' + templateId);
   const radios = Array.from(element.querySelectorAll('input[type="radio"]'));
   radios.forEach((radio, i) => { radio.checked = i === marked; });
-  // Each field by its control's number, as the module names them: "1011=12".
+  // Each field by its control's number or the page's own name of it, as the
+  // module names them: "1011=12"; "card=33" is the card a dialog shows.
   for (const line of fields.split('\n')) {
-    const at = line.indexOf('=');
-    const field = at > 0 ? element.querySelector(`[data-field][data-id="${line.slice(0, at)}"]`) : null;
-    if (field) field.textContent = line.slice(at + 1);
+    const at = line.indexOf('='), name = line.slice(0, at), value = line.slice(at + 1);
+    const field = at > 0 ? element.querySelector(`[data-field][data-id="${name}"]`) : null;
+    if (field) field.textContent = value;
+    const card = name === 'card' ? element.querySelector('canvas.drawn-card') : null;
+    if (card) card.getContext('2d').putImageData(pictureOf(Number(value)), 0, 0);
   }
   const scroller = element.querySelector('.help-text');
   if (scroller) scroller.scrollTop = 0;
@@ -24,7 +27,9 @@ export function show(templateId, fields, marked) {
   const before = document.activeElement;
   overlay.hidden = false;
   element.hidden = false;
-  element.querySelector('.default').focus();
+  // The colour chooser opens on the colour in force, which is heard before a
+  // quick Enter can choose it; the others on their default button.
+  (radios.find((radio) => radio.checked) || radios[0] || element.querySelector('.default')).focus();
   return new Promise((resolve) => {
     const finish = (answer) => {
       element.hidden = true;
@@ -88,8 +93,8 @@ export function onKey(event) {
 
 // The card back beside the information dialogs' words, and each colour's
 // strip of the table's colour bar beside its choice in the colour chooser.
-export function setPicture(name, rgba, width, height) {
-  const picture = new ImageData(new Uint8ClampedArray(rgba.buffer), width, height);
+export function setPicture(name, picture) {
+  const { width, height } = picture;
   if (name === 'card-back') {
     for (const target of document.querySelectorAll('canvas.card-back')) {
       target.width = width;
@@ -107,8 +112,9 @@ export function setPicture(name, rgba, width, height) {
   }
 }
 
-export function init(overlayElement) {
+export function init(overlayElement, pictureGetter) {
   overlay = overlayElement;
+  pictureOf = pictureGetter;
 }
 
 export const isOpen = () => open !== null;

@@ -5,7 +5,6 @@
 // show while one of them has the focus. A button acts as a press on its card
 // of the table, with the very same legality, cues and dialogs.
 
-import { cardName } from './view.js';
 import * as facts from 'zot-facts';
 
 let cards = null, pile = null, pictureOf = null;
@@ -27,26 +26,57 @@ function makePicture() {
 
 const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf(code), 0, 0);
 
-// Buttons are kept by place: after a play the focus stays where it was.
+// Where the focus may go by itself: nowhere a player put it on purpose.
+const focusIsFree = () => [document.body, pile, null].includes(document.activeElement) ||
+  cards.contains(document.activeElement);
+// A new match was dealt, and a key asked for it: the focus goes to the hand.
+let newMatch = false, byKey = false;
+
+// Buttons are kept by place: after a play the focus stays where it was. The
+// cards the rules do not allow now are marked (and a press on one still says
+// why); the keyboard's selection is the card that has the focus.
 export function show(view) {
-  if (!pile.firstChild) paint(pile.appendChild(makePicture()), 0);
-  const hand = view.deal ? view.hand : [];
+  if (!pile.querySelector('canvas')) paint(pile.appendChild(makePicture()), facts.kCardBack);
+  const hand = view.hand.map((card) => card.code);
   const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
   if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
+  pile.classList.toggle('idle', !view.deal);
   const key = hand.join(',');
-  if (key === shown) return;
-  shown = key;
-  const focused = cards.contains(document.activeElement);
-  while (cards.childElementCount > hand.length) cards.lastElementChild.remove();
-  hand.forEach((code, i) => {
-    const button = cards.children[i] || cards.appendChild(makeButton());
-    if (button.dataset.code === String(code)) return;
-    button.dataset.code = code;
-    button.dataset.index = i;
-    paint(button.firstChild, code);
-    button.setAttribute('aria-label', cardName(code));
+  if (key !== shown) {
+    shown = key;
+    const focused = cards.contains(document.activeElement);
+    while (cards.childElementCount > hand.length) cards.lastElementChild.remove();
+    hand.forEach((code, i) => {
+      const button = cards.children[i] || cards.appendChild(makeButton());
+      if (button.dataset.code === String(code)) return;
+      button.dataset.code = code;
+      button.dataset.index = i;
+      paint(button.firstChild, code);
+      button.setAttribute('aria-label', view.hand[i].name);
+    });
+    if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
+  }
+  view.hand.forEach((card, i) => {
+    const button = cards.children[i];
+    button.setAttribute('aria-disabled', card.playable ? 'false' : 'true');
+    if (i === view.selected) button.setAttribute('aria-current', 'true');
+    else button.removeAttribute('aria-current');
   });
-  if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
+  // The pile that started the match now draws: the focus goes on to the hand,
+  // so a second Enter there does not draw unasked.
+  let target = null;
+  if (view.selected >= 0 && focusIsFree()) target = cards.children[view.selected];
+  else if (newMatch && hand.length && (document.activeElement === pile || byKey)) target = cards.firstElementChild;
+  if (target && target !== document.activeElement) target.focus();
+  if (hand.length) newMatch = byKey = false;
+}
+
+// A new match began; whether the input that asked for it was a key.
+export function matchStarted() {
+  newMatch = true;
+}
+export function keyAsked(key) {
+  byKey = key;
 }
 
 // The index of the card a button stands for, -1 for the pile, null for none.
@@ -56,9 +86,17 @@ export function target(element) {
   return button ? Number(button.dataset.index) : null;
 }
 
-export function init(pictureGetter) {
+// A card the player tabs to becomes the selection too, so the arrows go on from it.
+export function init(pictureGetter, onSelect) {
   cards = document.getElementById('hand-cards');
   pile = document.getElementById('draw-pile');
   pictureOf = pictureGetter;
+  let tabbed = false;
+  document.addEventListener('keydown', (event) => { tabbed = event.key === 'Tab'; }, true);
+  document.addEventListener('pointerdown', () => { tabbed = false; }, true);
+  cards.addEventListener('focusin', (event) => {
+    const button = event.target.closest('.card');
+    if (tabbed && button && button.getAttribute('aria-current') !== 'true') onSelect(Number(button.dataset.index));
+  });
 }
 

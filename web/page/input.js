@@ -9,7 +9,6 @@ import * as dialogs from './dialogs.js';
 import * as facts from 'zot-facts';
 import * as hand from './hand.js';
 import * as menu from './menu.js';
-import { hearAgain } from './view.js';
 import { accelerators } from 'zot-words';
 
 const kTapMs = 500, kTapSlop = 10;
@@ -55,8 +54,9 @@ export function letterOf(event) {
   return /^Key[A-Z]$/.test(event.code) ? event.code.slice(3).toLowerCase() : '';
 }
 
-// The table's keys as the module names them.
+// The table's keys as the module names them, and the keys that say it again.
 const kTableKeys = new Set(facts.kTableKeyCodes);
+const kQueryKeys = new Set(facts.kQueryKeyCodes);
 
 // The module's name of a table key, or null. Alt and the system key belong
 // to the browser and the menu mnemonics.
@@ -82,12 +82,16 @@ function onKey(event) {
   const key = tableKey(event), command = commandOf(event);
   if (key !== null) {
     event.preventDefault();
+    hand.keyAsked(true);
     act.key(key, event.repeat);
   } else if (command !== null) {
     event.preventDefault();
+    hand.keyAsked(true);
     act.command(command);
-  } else if (!event.ctrlKey && !event.altKey && !event.metaKey && hearAgain(letterOf(event))) {
+  } else if (!event.ctrlKey && !event.altKey && !event.metaKey && kQueryKeys.has(`Key${letterOf(event).toUpperCase()}`)) {
+    // The keys that say the table again, by the letter as the layout gives it.
     event.preventDefault();
+    act.key(`Key${letterOf(event).toUpperCase()}`, event.repeat);
   }
 }
 
@@ -95,17 +99,23 @@ export function init(canvas, handElement, actions) {
   act = actions;
   canvas.addEventListener('pointerdown', (event) => {
     if (event.pointerType === 'touch' || event.button !== 0) return;
+    hand.keyAsked(false);
     act.press(...tablePoint(canvas, event.clientX, event.clientY));
   });
-  watchTaps(canvas, (target, x, y) => act.press(...tablePoint(canvas, x, y)));
-  // Buttons: a tap, a click or the keyboard; a touch's own click is the tap's.
-  const pressButton = (element) => {
+  watchTaps(canvas, (target, x, y) => {
+    hand.keyAsked(false);
+    act.press(...tablePoint(canvas, x, y));
+  });
+  // Buttons: a tap, a click or the keyboard (a click without a pointer); a
+  // touch's own click is the tap's.
+  const pressButton = (element, byKey) => {
     const index = hand.target(element);
+    hand.keyAsked(byKey);
     if (index !== null) act.card(index);
   };
-  watchTaps(handElement, pressButton);
+  watchTaps(handElement, (element) => pressButton(element, false));
   handElement.addEventListener('click', (event) => {
-    if (event.pointerType !== 'touch') pressButton(event.target);
+    if (event.pointerType !== 'touch') pressButton(event.target, event.pointerType === '');
   });
   document.addEventListener('keydown', onKey, true);
 }

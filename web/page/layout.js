@@ -1,9 +1,11 @@
-// Where the table and the large hand go on the screen. The 600 x 400 picture
-// stays exactly what it is: enlarged, each of its pixels becomes a square of
-// whole device pixels (k x k), placed on whole device pixels, at every device
-// pixel ratio, so it stays sharp. On touch screens whose table cards come out
-// narrower than a finger, the hand is also shown large as buttons: under the
-// table when the screen stands upright, beside it when it lies on its side.
+// Where the table, the table in words and the large hand go on the screen. The
+// 600 x 400 picture stays exactly what it is: enlarged, each of its pixels
+// becomes a square of whole device pixels (k x k), placed on whole device
+// pixels, at every device pixel ratio, so it stays sharp. The words go beside
+// the table where there is room, under it otherwise, never over it. On touch
+// screens whose table cards come out narrower than a finger, the hand is also
+// shown large as buttons: under the table when the screen stands upright,
+// beside it when it lies on its side.
 
 import { kFrameWidth as kWidth, kFrameHeight as kHeight } from 'zot-facts';
 
@@ -14,7 +16,7 @@ const kMinCard = 44, kMaxCard = 96, kGap = 6;
 const kMaxCrop = 8;
 // Table pixels of a card that a fanned hand leaves uncovered.
 const kCardStrip = 20;
-let game = null, frame = null, canvas = null, hand = null, handCards = 0;
+let game = null, board = null, frame = null, canvas = null, panel = null, hand = null, handCards = 0, folded = false;
 let resolutionQuery = null;
 
 const touch = () => matchMedia('(pointer: coarse)').matches;
@@ -35,41 +37,60 @@ function wholeScale(width, height, ratio, crop) {
   return Math.max(0, Math.floor(Math.min(width * ratio / (kWidth - 2 * crop), height * ratio / kHeight)));
 }
 
+// The table in words needs room of its own: beside the table a column from
+// kPanelLeast to kPanelMost wide, under it a band of kPanelOpen, or up to
+// kPanelTall where an upright phone has the room (kPanelFolded once the player
+// folds it away to its first line).
+const kPanelLeast = 180, kPanelMost = 320, kPanelOpen = 128, kPanelTall = 200, kPanelFolded = 44;
+
 // What the room calls for: the table's scale (k whole device pixels per table
-// pixel, or a fraction below 1 on tiny screens) and the room of the large
+// pixel, or a fraction below 1 on tiny screens), where the table in words goes
+// (beside the table, or under it with its height) and the room of the large
 // hand, if it shows.
-function plan(width, height, ratio, coarse) {
+function plan(width, height, ratio, coarse, folded) {
   const strip = (k) => kCardStrip * k / ratio;
   const fractionOf = (w, h) => Math.min(w / kWidth, h / kHeight);
+  const size = (k, w, h) => (k ? { k, fraction: 0 } : { k: 0, fraction: fractionOf(w, h) });
+  const band = folded ? kPanelFolded : kPanelOpen;
+  const tableHeightOf = (t) => kHeight * (t.k ? t.k / ratio : t.fraction);
   if (!coarse) {
-    const k = wholeScale(width, height, ratio, 0);
-    return { k, fraction: k ? 0 : fractionOf(width, height), hand: null };
+    // Beside when that gives the table at least the size under would.
+    const beside = size(wholeScale(width - kPanelLeast, height, ratio, 0), width - kPanelLeast, height);
+    const under = size(wholeScale(width, height - band, ratio, 0), width, height - band);
+    if (!folded && (beside.k > under.k || (beside.k === under.k && beside.fraction >= under.fraction))) {
+      return { ...beside, panel: { beside: true, h: tableHeightOf(beside) }, hand: null };
+    }
+    return { ...under, panel: { beside: false, h: band }, hand: null };
   }
   if (height >= width) {
-    // Upright: the table across the width, the hand under it, with room for
-    // two rows of cards at least.
-    const least = 2 * (kMinCard * 1.5 + kGap) + 2 * kGap;
-    const k = wholeScale(width, height - least, ratio, kMaxCrop);
-    const tableHeight = k ? kHeight * k / ratio : kHeight * fractionOf(width, height - least);
-    const large = !k || strip(k) < kMinCard;
-    return { k, fraction: k ? 0 : fractionOf(width, height - least),
-             hand: large ? { below: true, w: width, h: height - tableHeight } : null };
+    // Upright: the table across the width, its words under it, the hand under
+    // them with room for two rows of cards at least.
+    const handLeast = 2 * (kMinCard * 1.5 + kGap) + 2 * kGap;
+    const t = size(wholeScale(width, height - handLeast - band, ratio, kMaxCrop), width, height - handLeast - band);
+    const large = !t.k || strip(t.k) < kMinCard;
+    // The words take what the hand's two rows leave, up to a few more lines.
+    const words = folded ? band : Math.max(band, Math.min(kPanelTall, height - tableHeightOf(t) - handLeast));
+    return { ...t, panel: { beside: false, h: words },
+             hand: large ? { below: true, w: width, h: height - tableHeightOf(t) - words } : null };
   }
-  // On its side: the table as large as fits; when its cards come out too
-  // narrow, the hand beside it, with room for three columns of cards.
-  const whole = wholeScale(width, height, ratio, 0);
-  if (whole && strip(whole) >= kMinCard) return { k: whole, fraction: 0, hand: null };
+  // On its side: the table as large as fits over its words; when its cards come
+  // out too narrow, the hand beside them, with room for three columns of cards.
+  const whole = wholeScale(width, height - kPanelFolded, ratio, 0);
+  if (whole && strip(whole) >= kMinCard) {
+    return { k: whole, fraction: 0, panel: { beside: false, h: Math.min(band, height - tableHeightOf({ k: whole })) },
+             hand: null };
+  }
   const least = 3 * (kMinCard + kGap) + kGap;
-  const k = wholeScale(width - least, height, ratio, 0);
-  const fraction = k ? 0 : fractionOf(width - least, height);
-  const tableWidth = k ? kWidth * k / ratio : kWidth * fraction;
-  return { k, fraction, hand: { below: false, w: width - tableWidth, h: height } };
+  const t = size(wholeScale(width - least, height - kPanelFolded, ratio, 0), width - least, height - kPanelFolded);
+  const tableWidth = kWidth * (t.k ? t.k / ratio : t.fraction);
+  return { ...t, panel: { beside: false, h: Math.min(band, height - tableHeightOf(t)) },
+           hand: { below: false, w: width - tableWidth, h: height } };
 }
 
 function fit() {
   const ratio = window.devicePixelRatio || 1;
   const room = game.getBoundingClientRect();
-  const p = plan(room.width, room.height, ratio, touch());
+  const p = plan(room.width, room.height, ratio, touch(), folded);
   const scale = p.k ? p.k / ratio : p.fraction;
   const tableWidth = kWidth * scale, tableHeight = kHeight * scale;
   const shown = Math.min(tableWidth, room.width - (p.hand && !p.hand.below ? p.hand.w : 0));
@@ -82,6 +103,9 @@ function fit() {
   frame.style.height = tableHeight + 'px';
   canvas.style.left = canvas.style.top = '0px';
   game.classList.toggle('beside', Boolean(p.hand && !p.hand.below));
+  board.classList.toggle('beside', p.panel.beside);
+  panel.style.width = (p.panel.beside ? Math.min(kPanelMost, room.width - shown) : shown) + 'px';
+  panel.style.height = p.panel.h + 'px';
   hand.classList.toggle('large', Boolean(p.hand));
   if (p.hand) {
     const size = cardSize(Math.max(handCards, 1) + 1, p.hand.w - 2 * kGap, p.hand.h - 2 * kGap);
@@ -118,8 +142,17 @@ export function setHandCount(count) {
   fit();
 }
 
+// The table in words folded away to its first line, or open again.
+export function setPanelFolded(fold) {
+  if (fold === folded) return;
+  folded = fold;
+  if (game) fit();
+}
+
 export function init() {
   game = document.getElementById('game');
+  board = document.getElementById('board');
+  panel = document.getElementById('status');
   frame = document.getElementById('table-frame');
   canvas = document.getElementById('table');
   hand = document.getElementById('hand');

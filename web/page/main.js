@@ -101,25 +101,45 @@ function showNotice(text, action) {
   notice.hidden = false;
 }
 
+// Exit: the table goes. Only a window a script opened may close itself; any
+// other offers the way back to the table as it was left.
 function closePage() {
   closed = true;
   clearPacing();
   menu.close();
   document.body.classList.add('closed');
-  // Only a window a script opened may close itself; otherwise the page stays empty.
+  document.getElementById('closed').hidden = false;
+  document.getElementById('back-to-table').focus();
   window.close();
 }
 
+// Back by a key, the focus goes on to the hand, not to the page's body.
+function reopen(byKey) {
+  if (!closed) return;
+  closed = false;
+  document.body.classList.remove('closed');
+  document.getElementById('closed').hidden = true;
+  query(facts.zot_reopen);
+  afterCall();
+  if (byKey) document.querySelector('#hand-cards .card, #draw-pile').focus();
+}
+
+// The pictures the dialogs and the words show beside the table.
+function setPicture(name, rgba, width, height) {
+  const picture = new ImageData(new Uint8ClampedArray(rgba.buffer), width, height);
+  dialogs.setPicture(name, picture);
+  view.setPicture(name, picture);
+}
+
+function tell(json) {
+  const event = JSON.parse(json);
+  if (event.kind === facts.kMatchStarted) hand.matchStarted();
+  view.tell(event);
+}
+
 // What the module calls on the page (Module.page in its C++).
-const page = {
-  putFrame: frame.putFrame,
-  putView,
-  closePage,
-  tell: (json) => view.tell(JSON.parse(json)),
-  dialog: dialogs.show,
-  setPicture: dialogs.setPicture,
-  playSamples: sound.play,
-};
+const page = { putFrame: frame.putFrame, putView, closePage, tell, reply: view.say, dialog: dialogs.show, setPicture,
+               playSamples: sound.play };
 
 // --- start --------------------------------------------------------------
 
@@ -201,9 +221,10 @@ function start() {
   sound.init();
   menu.init(document.getElementById('menubar'), (id) => enter(facts.zot_command, id),
             (id) => query(facts.zot_setting_mark, id) === 1);
-  dialogs.init(document.getElementById('overlay'));
+  dialogs.init(document.getElementById('overlay'), pictureOf);
   view.init();
-  hand.init(pictureOf);
+  hand.init(pictureOf, (index) => enter(facts.zot_select_card, index));
+  document.getElementById('back-to-table').addEventListener('click', (event) => reopen(event.detail === 0));
   input.init(canvas, document.getElementById('hand'), {
     press: (x, y) => enter(facts.zot_press, x, y),
     card: (index) => (index < 0 ? enter(facts.zot_draw_pile) : enter(facts.zot_hand_card, index)),

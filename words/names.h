@@ -1,0 +1,25 @@
+// Names of the table's things in words: cards, colours, seats, directions and
+// counts, each made one way for every program that says them.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The string `stringId` with %1, %2, ... replaced by `values` in order.
+std::string Say(int stringId, std::initializer_list<std::string_view> values = {});
+
+// A card as the player calls it: colour and face, with the digits the cards
+// show ("أحمر 7"), or the wild card's own name; "" for a code that is no card.
+std::string CardName(int code);
+std::string ColorName(int color);
+// "أنت" for the human, "اللاعب 2" for seat 1, and so on.
+std::string SeatName(int seat);
+std::string DirectionName(int direction);
+// A number of cards or of points as Arabic counts them: one, two (the object
+// form after a verb: "أخذ ورقتين"), three to ten, and from eleven on.
+std::string CardCount(int count, bool object = false);
+std::string PointCount(int count, bool object = false);
+// Items joined by the list's separator ("، ").
+std::string ListOf(std::initializer_list<std::string> items);
+std::string ListOf(const std::string* items, int count);
