@@ -118,7 +118,7 @@ function pressUnderDialog() {
 
 // The menu bar by keys as ARIA's menu bar pattern has it: [key, then the open
 // menu (- none) and the focus]; a key the menu has no use for closes it and
-// reaches the game (T says the top card). Each menu open passes axe.
+// reaches the game (T says the top card, in the moves or the reply). Each menu open passes axe.
 const kMenuKeys = [['Tab', '- title 0'], ['Enter', '0 item 40011'], ['ArrowDown', '0 item 40012'], ['ArrowDown', '0 item 40011'],
   ['ArrowLeft', '1 item 40013'], ['End', '1 item 40019'], ['ArrowUp', '1 item 40018'], ['ArrowRight', '0 item 40011'],
   ['Escape', '- title 0'], ['ArrowLeft', '- title 1'], ['ArrowDown', '1 item 40013'], ['Escape', '- title 1'],
@@ -126,11 +126,11 @@ const kMenuKeys = [['Tab', '- title 0'], ['Enter', '0 item 40011'], ['ArrowDown'
 async function menuKeys(page) {
   const where = () => page.evaluate(() => {
     const open = Array.from(document.querySelectorAll('.menu-title')).findIndex((t) => t.getAttribute('aria-expanded') === 'true');
-    const focus = document.activeElement, said = document.getElementById('moves').childElementCount > window.__saidBefore;
+    const focus = document.activeElement, said = document.querySelectorAll('#moves > *, #reply > *').length > window.__saidBefore;
     return `${open < 0 ? '-' : open} ${focus.classList.contains('menu-title') ? 'title ' + focus.id.slice(-1)
       : focus.dataset.command ? 'item ' + focus.dataset.command : focus.localName}${said ? ' said' : ''}`;
   });
-  await page.evaluate(() => { window.__saidBefore = document.getElementById('moves').childElementCount; });
+  await page.evaluate(() => { window.__saidBefore = document.querySelectorAll('#moves > *, #reply > *').length; });
   const got = [];
   for (const [key] of kMenuKeys) {
     await pressKey(page, key);
