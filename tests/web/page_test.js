@@ -255,6 +255,8 @@ async function menuAndDialogs(page, seed) {
     await page.click('#dialog-184 button[data-id="1"]');
     return fields;
   };
+  // The computers' moves done, so that only the question could change the table.
+  await page.waitForFunction(() => window.__zot.pending.size === 0);
   const [before, recordBefore] = [await canvasRgb(page), await statistics()];
   await page.keyboard.press('F2');
   await page.keyboard.press('Escape');
