@@ -10,7 +10,7 @@ root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Debian packages the build and the tests need; installed only when missing.
-packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev zlib1g-dev
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
           imagemagick faketime procps fonts-dejavu-core emscripten esbuild chromium nodejs npm)
 

@@ -10,14 +10,15 @@ if(NOT status EQUAL 0)
 endif()
 
 file(GLOB_RECURSE generated RELATIVE "${SCRATCH}" "${SCRATCH}/*")
-file(GLOB_RECURSE committed RELATIVE "${COMMITTED}" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*" "${COMMITTED}/zot.ico")
+file(GLOB_RECURSE committed RELATIVE "${COMMITTED}" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*" "${COMMITTED}/zot.ico"
+     "${COMMITTED}/icons/*")
 list(SORT generated)
 list(SORT committed)
 if(NOT generated STREQUAL committed)
   message(FATAL_ERROR "file lists differ\n generated: ${generated}\n committed: ${committed}")
 endif()
 list(LENGTH generated count)
-if(count LESS 65)
+if(count LESS 68)
   message(FATAL_ERROR "only ${count} files generated")
 endif()
 

@@ -1,9 +1,12 @@
 #include "tools/render/png_writer.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstring>
 #include <string>
+
+#include "tools/render/deflate.h"
 
 namespace {
 
@@ -76,6 +79,39 @@ TEST(PngWriter, LargeImagesSplitIntoStoredBlocksThatHoldEveryScanline) {
     ASSERT_EQ(raw[y * (1 + width * 3)], 0) << "filter byte of row " << y;
     ASSERT_EQ(std::memcmp(&raw[y * (1 + width * 3) + 1], &rgb[y * width * 3], width * 3), 0) << y;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The deflate of the kept icons: zlib reads back every kind of input, runs
+// longer than the longest match, repeats as far back as the window reaches
+// and beyond it, and bytes that never repeat.
+TEST(PngWriter, DeflatedStreamsInflateToTheirInput) {
+  std::vector<std::vector<std::uint8_t>> inputs = {{}, {7}, {1, 2}, std::vector<std::uint8_t>(1000, 0)};
+  std::vector<std::uint8_t> mixed;
+  std::uint32_t seed = 1;
+  for (int i = 0; i < 200000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    // Stretches of noise, runs and copies of what came 40000 or 300 bytes before.
+    const int kind = (i / 5000) % 4;
+    mixed.push_back(kind == 0 ? static_cast<std::uint8_t>(seed >> 24)
+                    : kind == 1 ? 0x5A
+                    : kind == 2 && mixed.size() > 40000 ? mixed[mixed.size() - 40000]
+                    : mixed.size() > 300 ? mixed[mixed.size() - 300] : 3);
+  }
+  inputs.push_back(mixed);
+  for (const std::vector<std::uint8_t>& input : inputs) {
+    SCOPED_TRACE(input.size());
+    const std::vector<std::uint8_t> packed = ZlibDeflate(input);
+    std::vector<std::uint8_t> back(input.size() + 1);
+    uLongf length = back.size();
+    ASSERT_EQ(uncompress(back.data(), &length, packed.data(), packed.size()), Z_OK);
+    back.resize(length);
+    EXPECT_EQ(back, input);
+  }
+  EXPECT_LT(ZlibDeflate(inputs[3]).size(), 40u);  // a run is a few matches
 }
 
 }  // namespace

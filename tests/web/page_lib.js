@@ -1,6 +1,7 @@
 // What every browser suite of the page shares: checks, the model's pictures
 // from zot-render and e2e_plan, the canvas read back, the page opened from
-// disk with the calendar fixed and its timers counted, presses and menus.
+// disk (or the site served from 127.0.0.1) with the calendar fixed and its
+// timers counted, presses, menus by pointer and by keys, and axe's audit.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -8,11 +9,15 @@ const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
 const rcWords = require('../../tools/rc/rc_words.js');
+const { serve } = require('../../tools/site/serve.js');
 
-// Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
+// Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR;
+// ZOT_HTML a folder is the site, served by the suite itself.
 const [pageFile, planTool, renderTool, resources, outDir] = process.argv.slice(2);
 fs.mkdirSync(outDir, { recursive: true });
-const pageUrl = 'file://' + path.resolve(pageFile);
+const served = fs.statSync(pageFile).isDirectory();
+let site = null;
+const pageUrl = () => (served ? site.url : 'file://' + path.resolve(pageFile));
 let passed = 0, failed = 0;
 
 function check(name, ok, detail = '') {
@@ -101,6 +106,7 @@ async function openPage(browser, seconds, viewport, options = {}) {
   const context = options.context || await browser.newContext({ viewport, ...options.device });
   const page = await context.newPage();
   watchErrors(page);
+  page.clocked = Boolean(options.clock);
   if (options.clock) {
     // Paused within the second, so the match is that second's however slow the start.
     await page.clock.install({ time: seconds * 1000 });
@@ -109,7 +115,7 @@ async function openPage(browser, seconds, viewport, options = {}) {
     await page.clock.setFixedTime(seconds * 1000);
   }
   await page.addInitScript(instrument);
-  await page.goto(pageUrl);
+  await page.goto(pageUrl());
   await framed(page);
   return page;
 }
@@ -135,6 +141,48 @@ async function chooseMenu(page, id) {
   await page.click(`.menu:has(li[data-command="${id}"]) .menu-title`);
   await page.click(`li[data-command="${id}"]`);
   await confirmNewMatch(page);
+}
+
+// A key as Playwright names it, or Alt with a letter it has no name for
+// (the menus' Arabic access letters), sent as the keyboard would.
+async function pressKey(page, key) {
+  const letter = key.match(/^Alt\+([^\x00-\x7f])$/);
+  if (!letter) return page.keyboard.press(key);
+  const cdp = await page.context().newCDPSession(page);
+  for (const type of ['rawKeyDown', 'keyUp']) await cdp.send('Input.dispatchKeyEvent', { type, key: letter[1], modifiers: 1 });
+  await cdp.detach();
+}
+
+// The same by keys alone: Alt with the menu's access letter, Down to the item, Enter.
+async function chooseByKeys(page, id) {
+  const popup = words.menu.find((p) => p.items.some((item) => item.id === id));
+  await pressKey(page, 'Alt+' + popup.text.match(/&(.)/)[1]);
+  for (let tries = 0; tries < 20 && await page.evaluate(() => document.activeElement.dataset.command) !== String(id); ++tries) {
+    await page.keyboard.press('ArrowDown');
+  }
+  await page.keyboard.press('Enter');
+  // A match in progress: Tab from the default "no" to "yes", Enter.
+  if (await page.$('#dialog-186:not([hidden])')) {
+    await audit(page, 'in dialog 186');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Enter');
+  }
+}
+
+// axe-core on the page as it stands, once for each state named: no violation.
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+const audited = new Set();
+async function audit(page, state) {
+  if (audited.has(state)) return;
+  audited.add(state);
+  if (!await page.evaluate(() => 'axe' in window)) await page.addScriptTag({ content: axeSource });
+  const report = page.evaluate(async () => (await window.axe.run(document)).violations
+    .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`));
+  // axe waits on timers: a page on the test's clock has them run a millisecond at a time.
+  let done = !page.clocked;
+  report.finally(() => { done = true; }).catch(() => {});
+  while (!done) await page.clock.runFor(1);
+  checkEq(`axe: no violation ${state}`, await report, []);
 }
 
 const marks = (page) => page.$$eval('li[aria-checked="true"]', (items) => items.map((i) => Number(i.dataset.command)));
@@ -238,13 +286,15 @@ async function followPlan(page, name, settings, act, reloadAt = () => false) {
 
 async function run(name, body) {
   const started = Date.now();
+  if (served) site = await serve(pageFile).start();
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
   try {
-    await body(browser);
+    await body(browser, site);
   } catch (error) {
     check('test ran to the end', false, error.stack);
   } finally {
     await browser.close();
+    if (site) await site.stop();
   }
   checkEq('no console errors or page errors', errors, []);
   console.log(`${name} took ${((Date.now() - started) / 1000).toFixed(1)} s`);
@@ -253,6 +303,7 @@ async function run(name, body) {
 }
 
 module.exports = {
-  fs, path, pageFile, pageUrl, resources, check, checkEq, render, canvasRgb, differing, expectTable, errors, watchErrors,
-  framed, openPage, state, press, chooseMenu, confirmNewMatch, marks, dialogTexts, waitDialog, words, planOf, dialogOpen, followPlan, run,
+  fs, path, pageFile, pageUrl, served, serve, resources, outDir, check, checkEq, render, canvasRgb, differing, expectTable,
+  errors, watchErrors, framed, openPage, state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks,
+  dialogTexts, waitDialog, words, planOf, dialogOpen, followPlan, run,
 };

@@ -7,8 +7,9 @@
 // the table waits, and nothing is logged as an error.
 //   page_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
 'use strict';
-const { fs, path, pageFile, pageUrl, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage, state,
-  press, chooseMenu, confirmNewMatch, marks, dialogTexts, waitDialog, words, planOf, run } = require('./page_lib.js');
+const { fs, path, pageFile, pageUrl, served, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage,
+  state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks, dialogTexts, waitDialog, words, planOf,
+  run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -48,6 +49,7 @@ async function playMatch(page, name, settings, menu) {
       check(`${name}: no timer while the table waits (${moves} moves)`, s.pending === 0 && s.frames === 0 && s.intervals === 0,
             JSON.stringify(s));
       if (verb === 'table' && firstTurn) {
+        await audit(page, 'mid-deal');
         // A press that neither plays nor draws is refused with the error cue.
         firstTurn = false;
         await press(page, 5, 5);
@@ -59,6 +61,7 @@ async function playMatch(page, name, settings, menu) {
     } else if (verb === 'dialog') {
       const id = { color: 169, drawn: 180, score: 174, won: 177, lost: 178 }[a];
       await waitDialog(page, id);
+      await audit(page, `in dialog ${id}`);
       const texts = await dialogTexts(page, id);
       checkEq(`${name}: ${a} dialog caption`, [texts.caption, texts.direction], [kCaptions[id], 'rtl']);
       if (a === 'color') {
@@ -113,6 +116,46 @@ function pressUnderDialog() {
     clientX: box.x + box.width / 2, clientY: box.y + box.height / 2 }));
 }
 
+// The menu bar by keys as ARIA's menu bar pattern has it: [key, then the open
+// menu (- none) and the focus]; a key the menu has no use for closes it and
+// reaches the game (T says the top card, in the moves or the reply). Each menu open passes axe.
+const kMenuKeys = [['Tab', '- title 0'], ['Enter', '0 item 40011'], ['ArrowDown', '0 item 40012'], ['ArrowDown', '0 item 40011'],
+  ['ArrowLeft', '1 item 40013'], ['End', '1 item 40019'], ['ArrowUp', '1 item 40018'], ['ArrowRight', '0 item 40011'],
+  ['Escape', '- title 0'], ['ArrowLeft', '- title 1'], ['ArrowDown', '1 item 40013'], ['Escape', '- title 1'],
+  ['Escape', '- body'], ['Alt+ت', '2 item 40008'], ['Home', '2 item 40008'], ['t', '- body said']];
+async function menuKeys(page) {
+  const where = () => page.evaluate(() => {
+    const open = Array.from(document.querySelectorAll('.menu-title')).findIndex((t) => t.getAttribute('aria-expanded') === 'true');
+    const focus = document.activeElement, said = document.querySelectorAll('#moves > *, #reply > *').length > window.__saidBefore;
+    return `${open < 0 ? '-' : open} ${focus.classList.contains('menu-title') ? 'title ' + focus.id.slice(-1)
+      : focus.dataset.command ? 'item ' + focus.dataset.command : focus.localName}${said ? ' said' : ''}`;
+  });
+  await page.evaluate(() => { window.__saidBefore = document.querySelectorAll('#moves > *, #reply > *').length; });
+  const got = [];
+  for (const [key] of kMenuKeys) {
+    await pressKey(page, key);
+    got.push([key, await where()]);
+  }
+  checkEq('menu bar by keys', got, kMenuKeys);
+  for (const popup of words.menu) {
+    await pressKey(page, 'Alt+' + popup.text.match(/&(.)/)[1]);
+    await audit(page, `with menu ${popup.text} open`);
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Escape');
+  }
+  // The shortcuts as the page writes them and as the accessibility tree holds
+  // them (Chromium's protocol hands any non-ASCII shortcut over as its UTF-8
+  // bytes read as Latin-1, "Alt+é" as "Alt+Ã©": read back here).
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const tree = nodes.filter((n) => n.role.value === 'menuitem').map((n) => (n.properties.find((p) => p.name === 'keyshortcuts') || {}).value)
+    .filter(Boolean).map((value) => Buffer.from(value.value, 'latin1').toString('utf8'));
+  const written = await page.$$eval('.menu-title', (titles) => titles.map((t) => t.getAttribute('aria-keyshortcuts')));
+  const shortcuts = words.menu.map((popup) => 'Alt+' + popup.text.match(/&(.)/)[1]);
+  checkEq('menu titles\' shortcuts, written and in the tree', [written, tree], [shortcuts, shortcuts]);
+  await cdp.detach();
+}
+
 async function menuAndDialogs(page, seed) {
   const menus = await page.$$eval('.menu', (all) => all.map((m) => [m.querySelector('.menu-title').textContent,
     Array.from(m.querySelectorAll('li')).map((li) => [Number(li.dataset.command || 0), li.textContent])]));
@@ -133,12 +176,16 @@ async function menuAndDialogs(page, seed) {
     document.querySelectorAll('.menu-title')[2].getBoundingClientRect().x]);
   check('page: Arabic, right to left, first menu rightmost', lang === 'ar' && dir === 'rtl' && fileBox > helpBox);
 
-  // Sound off: a refused press is silent; sound on again: it sounds.
-  await chooseMenu(page, 40014);
+  await audit(page, 'at idle');
+  await menuKeys(page);
+  // Every command from here on by keys alone. Sound off: a refused press is
+  // silent; sound on again: it sounds.
+  await chooseByKeys(page, 40014);
   const help = fs.readFileSync(path.join(resources, 'help_ar.txt'), 'utf8').trim();
   for (const [command, id, caption, text, escCloses] of kInfoDialogs) {
-    await chooseMenu(page, command);
+    await chooseByKeys(page, command);
     await waitDialog(page, id);
+    await audit(page, `in dialog ${id}`);
     const got = await dialogTexts(page, id);
     checkEq(`dialog ${id}: named by its caption alone`, await page.getByRole('dialog', { name: caption, exact: true }).count(), 1);
     check(`dialog ${id}: caption, text, right to left`, got.caption === caption && got.direction === 'rtl' &&
@@ -175,7 +222,7 @@ async function menuAndDialogs(page, seed) {
   await press(page, 5, 5);
   await expectTable(page, 'keys: a press hides the selection', dealt, 2000);
   checkEq('sound off: no cue', (await state(page)).cues, 0);
-  await chooseMenu(page, 40013);
+  await chooseByKeys(page, 40013);
   await press(page, 5, 5);
   checkEq('sound on: the error cue', (await state(page)).lastCue, kErrorCue);
   // The drawn card is playable here: Esc answers no, so it stays in the hand
@@ -208,6 +255,8 @@ async function menuAndDialogs(page, seed) {
     await page.click('#dialog-184 button[data-id="1"]');
     return fields;
   };
+  // The computers' moves done, so that only the question could change the table.
+  await page.waitForFunction(() => window.__zot.pending.size === 0);
   const [before, recordBefore] = [await canvasRgb(page), await statistics()];
   await page.keyboard.press('F2');
   await page.keyboard.press('Escape');
@@ -224,14 +273,26 @@ async function menuAndDialogs(page, seed) {
         differing(await canvasRgb(page), before) > 0 && record[12] === 1 && record[12] === recordBefore[12], JSON.stringify(record));
 
   for (const [id, want] of kSettings) {
-    await chooseMenu(page, id);
+    await chooseByKeys(page, id);
     checkEq(`menu ${id}: marks`, await marks(page), want);
   }
+
+  // The statistics and their reset question, by keys too.
+  await chooseByKeys(page, 40025);
+  await waitDialog(page, 184);
+  await audit(page, 'in dialog 184');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Enter');
+  await waitDialog(page, 185);
+  await audit(page, 'in dialog 185');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Enter');
+  checkEq('statistics by keys: answered and closed', (await state(page)).dialog, []);
 
   // Exit: the table goes and nothing runs on; the way back, which has the
   // focus, brings the table as it was left, and it plays on.
   const left = await canvasRgb(page);
-  await chooseMenu(page, 40012);
+  await chooseByKeys(page, 40012);
   const [closed, visible, back] = await page.evaluate(() => [document.body.classList.contains('closed'),
     document.getElementById('table').checkVisibility(), document.activeElement.id]);
   const s = await state(page);
@@ -246,12 +307,13 @@ async function menuAndDialogs(page, seed) {
 }
 
 run('browser tests', async (browser) => {
-  const size = fs.statSync(pageFile).size;
-  check('page under 1.5 MB', size < 1.5e6, `${size} bytes`);
+  // The one file whole; of the site, the page that comes first.
+  const size = fs.statSync(served ? path.join(pageFile, 'index.html') : pageFile).size;
+  check('page at most 350 KB, or the site\'s first 48 KB', size <= (served ? 48 : 350) * 1000, `${size} bytes`);
 
   // The first frame, on the real clock: the page marks it.
   let page = await browser.newPage();
-  await page.goto(pageUrl);
+  await page.goto(pageUrl());
   await page.waitForFunction(() => performance.getEntriesByName('zot-first-frame').length > 0);
   const firstFrame = await page.evaluate(() => performance.getEntriesByName('zot-first-frame')[0].startTime);
   console.log(`page ${size} bytes, first frame ${Math.round(firstFrame)} ms after navigation`);

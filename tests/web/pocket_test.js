@@ -10,8 +10,8 @@
 // two tabs keep to one save. And the keys that the page read unlike Windows.
 //   pocket_test.js ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR
 'use strict';
-const { pageUrl, check, checkEq, render, canvasRgb, differing, errors, framed, openPage, chooseMenu, words, planOf, dialogOpen,
-  followPlan, run } = require('./page_lib.js');
+const { pageUrl, check, checkEq, render, canvasRgb, differing, errors, framed, openPage, chooseMenu, audit, words, planOf,
+  dialogOpen, followPlan, run } = require('./page_lib.js');
 
 const kPhone = { viewport: { width: 360, height: 640 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
 const kTall = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
@@ -139,6 +139,7 @@ run('pocket tests', async (browser) => {
   const big = await layout(page);
   checkEq('a big hand: 37 cards', big.cards.length, 38);
   checkLayout('a big hand', big, true);
+  await audit(page, 'on a phone on its side, a big hand');
   await page.context().close();
 
   // A whole match on an upright phone by taps on the large hand only; at the
@@ -148,6 +149,7 @@ run('pocket tests', async (browser) => {
   await followPlan(page, 'phone match', ['--seed', String(seed), '--players', '4'], bySelectors(async (p, selector) => {
     if (!pinched && selector.startsWith('#hand-cards')) {
       pinched = true;
+      await audit(p, 'on a phone, mid-deal, the large hand');
       const before = [await canvasRgb(p), await hand(p)];
       await pinch(p, selector);
       await p.clock.runFor(1100);
@@ -161,6 +163,7 @@ run('pocket tests', async (browser) => {
   const statistics = () => page.$$eval('#dialog-184 [data-field]', (f) => f.map((e) => Number(e.textContent)));
   const answer = (dialog, button) => page.click(`#dialog-${dialog} button[data-id="${button}"]`);
   await chooseMenu(page, 40025);
+  await audit(page, 'on a phone, in dialog 184');
   const played = await statistics();
   checkEq('statistics: one four-player match played, won or lost', [played[12], played[13] + played[14]], [1, 1]);
   await answer(184, 1);
@@ -169,6 +172,7 @@ run('pocket tests', async (browser) => {
   await chooseMenu(page, 40025);
   checkEq('statistics: a reload counts nothing again', await statistics(), played);
   await answer(184, 1050);
+  await audit(page, 'on a phone, in dialog 185');
   await answer(185, 2);
   checkEq('statistics: kept when the reset is declined', await statistics(), played);
   await answer(184, 1050);
@@ -189,6 +193,11 @@ run('pocket tests', async (browser) => {
   checkEq('the words open again', await foldedNow(), ['true', true]);
 
   // Menus by taps: one opens, another switches; items a finger's height.
+  await audit(page, 'on a phone, at idle');
+  for (const n of [1, 2, 3]) {
+    await tap(page, `.menu:nth-child(${n}) .menu-title`);
+    await audit(page, `on a phone, with menu ${n} open`);
+  }
   await tap(page, '.menu:nth-child(1) .menu-title');
   await tap(page, '.menu:nth-child(2) .menu-title');
   checkEq('menus: a tap on another title switches', await page.$$eval('.menu-title', (t) => t.map((e) => e.getAttribute('aria-expanded'))),
@@ -206,6 +215,7 @@ run('pocket tests', async (browser) => {
     return [inside(box('#dialog-181')), inside(box('#dialog-181 button[data-id="1"]'))];
   });
   checkEq('help: the dialog and its button on the phone\'s screen', fits, [true, true]);
+  await audit(page, 'on a phone, in dialog 181');
   const scrolled = [];
   for (const key of ['PageDown', 'ArrowDown', 'End', 'Home']) {
     await page.keyboard.press(key);
@@ -253,7 +263,7 @@ run('pocket tests', async (browser) => {
 
   // Restoring a save is quick, on the real clock.
   page = await (await browser.newContext()).newPage();
-  await page.goto(pageUrl);
+  await page.goto(pageUrl());
   await page.evaluate(([key, value]) => localStorage.setItem(key, value), [kSaveKey, valid]);
   await page.reload();
   await framed(page);

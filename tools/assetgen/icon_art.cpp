@@ -3,6 +3,7 @@
 #include "indexed_image.h"
 #include "palette.h"
 #include "raster.h"
+#include "tools/render/png_writer.h"
 
 namespace assetgen {
 
@@ -26,10 +27,14 @@ struct IconImage {
   std::vector<std::uint8_t> clear;   // 1 where the desktop shows through
 };
 
-IconImage DrawFan(int size) {
-  const double k = size / 32.0;
+// The fan on a square of `size` pixels, drawn at `art` of its full size about
+// the middle (1: the window icon's own fan, filling the square).
+IconImage DrawFan(int size, double art = 1.0) {
+  const double k = size / 32.0 * art;
+  const double shift = size / 2.0 * (1.0 - art);
   Canvas canvas(size, size, kBlack);
-  const double edge = size <= 16 ? 1.1 : 1.0;  // thicker strokes when small
+  // Strokes of a pixel at the window icon's size, and thicker when smaller.
+  const double edge = size <= 16 ? 1.1 : size <= 32 ? 1.0 : k;
   struct CardPose {
     Point centre;
     double degrees;
@@ -39,7 +44,7 @@ IconImage DrawFan(int size) {
                              {{16.0, 14.6}, 0.0, kCardColours[3]},
                              {{22.4, 17.2}, 22.0, kCardColours[0]}};
   for (const CardPose& pose : poses) {
-    const Point centre{pose.centre.x * k, pose.centre.y * k};
+    const Point centre{shift + pose.centre.x * k, shift + pose.centre.y * k};
     const double w = 14.0 * k;
     const double h = 21.0 * k;
     canvas.Fill(RotatedRoundRect(centre, w, h, 2.4 * k, pose.degrees), kOutline);
@@ -104,6 +109,20 @@ std::vector<std::uint8_t> EncodeIconImage(const IconImage& image) {
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> BuildAppIcon(int size, bool maskable) {
+  // Launchers cut a maskable icon to their own shape, keeping at least the
+  // circle of 80 % of its width: the fan goes inside it, on the felt.
+  const IconImage image = DrawFan(size, maskable ? 0.66 : 1.0);
+  Palette palette = IconPalette();
+  if (maskable) palette[0] = kFeltBase;
+  std::vector<std::uint8_t> rgb;
+  for (int i = 0; i < 16; ++i) {
+    const Rgb& c = palette[static_cast<std::size_t>(i)];
+    rgb.insert(rgb.end(), {static_cast<std::uint8_t>(c.r), static_cast<std::uint8_t>(c.g), static_cast<std::uint8_t>(c.b)});
+  }
+  return EncodePalettePng(size, size, rgb, image.colour, maskable ? -1 : 0);
+}
 
 std::vector<std::uint8_t> BuildIcon() {
   const std::vector<std::uint8_t> large = EncodeIconImage(DrawFan(32));

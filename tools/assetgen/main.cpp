@@ -1,4 +1,5 @@
-// zot-assetgen OUTDIR: writes bitmaps/, sounds/ and zot.ico under OUTDIR.
+// zot-assetgen OUTDIR: writes bitmaps/, sounds/, zot.ico and the page's app
+// icons (icons/) under OUTDIR.
 // The output depends on nothing but this program, so the committed assets can
 // be checked against a fresh run byte for byte.
 #include <cstdio>
@@ -33,9 +34,11 @@ int main(int argc, char** argv) {
   const std::filesystem::path out(argv[1]);
   const std::filesystem::path bitmaps = out / "bitmaps";
   const std::filesystem::path sounds = out / "sounds";
+  const std::filesystem::path icons = out / "icons";
   std::error_code error;
   std::filesystem::create_directories(bitmaps, error);
   std::filesystem::create_directories(sounds, error);
+  std::filesystem::create_directories(icons, error);
 
   bool ok = WriteBitmap(bitmaps, "IDB_FELT", DrawFelt());
   // The arrow atlas keeps the colours-used field at 0, read as a full palette.
@@ -64,6 +67,19 @@ int main(int argc, char** argv) {
   if (!WriteFile(iconPath, BuildIcon())) {
     std::fprintf(stderr, "zot-assetgen: cannot write %s\n", iconPath.c_str());
     ok = false;
+  }
+  // The sizes an installed app needs; the page's site names them by these files.
+  const struct {
+    const char* name;
+    int size;
+    bool maskable;
+  } appIcons[] = {{"icon-192.png", 192, false}, {"icon-512.png", 512, false}, {"icon-maskable-512.png", 512, true}};
+  for (const auto& icon : appIcons) {
+    const std::string path = (icons / icon.name).string();
+    if (!WriteFile(path, BuildAppIcon(icon.size, icon.maskable))) {
+      std::fprintf(stderr, "zot-assetgen: cannot write %s\n", path.c_str());
+      ok = false;
+    }
   }
   return ok ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "tools/render/deflate.h"
+
 namespace {
 
 std::array<std::uint32_t, 256> MakeCrcTable() {
@@ -29,6 +31,17 @@ void PutChunk(std::vector<std::uint8_t>& out, const char type[5], const std::vec
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
   PutU32BigEndian(out, Crc32(out.data() + typeAt, 4 + data.size()));
+}
+
+// The signature and the header chunk: deflate, filter method 0, no interlace.
+std::vector<std::uint8_t> PngStart(int width, int height, std::uint8_t bitDepth, std::uint8_t colourType) {
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::vector<std::uint8_t> header;
+  PutU32BigEndian(header, static_cast<std::uint32_t>(width));
+  PutU32BigEndian(header, static_cast<std::uint32_t>(height));
+  header.insert(header.end(), {bitDepth, colourType, 0, 0, 0});
+  PutChunk(png, "IHDR", header);
+  return png;
 }
 
 }  // namespace
@@ -78,13 +91,34 @@ std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std
   } while (at < raw.size());
   PutU32BigEndian(zlib, Adler32(raw.data(), raw.size()));
 
-  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  PutU32BigEndian(header, static_cast<std::uint32_t>(width));
-  PutU32BigEndian(header, static_cast<std::uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit, RGB, deflate, filter 0, no interlace
-  PutChunk(png, "IHDR", header);
+  std::vector<std::uint8_t> png = PngStart(width, height, 8, 2);  // 8-bit RGB
   PutChunk(png, "IDAT", zlib);
+  PutChunk(png, "IEND", {});
+  return png;
+}
+
+std::vector<std::uint8_t> EncodePalettePng(int width, int height, const std::vector<std::uint8_t>& palette,
+                                           const std::vector<std::uint8_t>& indices, int clearIndex) {
+  const std::size_t stride = (static_cast<std::size_t>(width) + 1) / 2;
+  std::vector<std::uint8_t> raw;
+  for (int y = 0; y < height; ++y) {
+    raw.push_back(0);  // no filter
+    const std::size_t rowAt = raw.size();
+    raw.resize(rowAt + stride, 0);
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t index = indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] & 0x0F;
+      raw[rowAt + static_cast<std::size_t>(x) / 2] |= static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
+    }
+  }
+  std::vector<std::uint8_t> png = PngStart(width, height, 4, 3);  // 4-bit palette
+  PutChunk(png, "PLTE", palette);
+  if (clearIndex >= 0) {
+    // Alpha of the entries up to the clear one: only it is transparent.
+    std::vector<std::uint8_t> alpha(static_cast<std::size_t>(clearIndex) + 1, 255);
+    alpha.back() = 0;
+    PutChunk(png, "tRNS", alpha);
+  }
+  PutChunk(png, "IDAT", ZlibDeflate(raw));
   PutChunk(png, "IEND", {});
   return png;
 }

@@ -1,7 +1,8 @@
 // Writes the page's module of the game's facts ("zot-facts"): the table's and a
 // card's size, the card codes the page names, the table's keys, the names of
-// the table's events, and every entry point of the module with the types the
-// page passes it. Read from the C++ itself at build time, so the page never
+// the table's events, every entry point of the module with the types the page
+// passes it, and the felt's colour the page paints before the first frame (and
+// the app's theme colour). Read from the C++ itself at build time, so the page never
 // restates them; a page script that names anything else does not build.
 //   node facts.js > zot_facts.js
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "game/input.h"
 #include "game/layout.h"
 #include "gfx/framebuffer.h"
+#include "tools/assetgen/palette.h"
 #include "web/module/entry_points.h"
 #include "words/narrator.h"
 
@@ -70,6 +72,8 @@ int main() {
   Constant("kCardBack", 0);
   Constant("kWild", kWild);
   Constant("kWildDrawFour", kWildDrawFour);
+  std::printf("export const kFeltColour = '#%02x%02x%02x';\n", assetgen::kFeltBase.r, assetgen::kFeltBase.g,
+              assetgen::kFeltBase.b);
 
   std::printf("export const kTableKeyCodes = [");
   for (const TableKeyName& key : kTableKeyNames) std::printf("%s'%s'", &key == kTableKeyNames ? "" : ", ", key.code);

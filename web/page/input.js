@@ -78,12 +78,7 @@ function commandOf(event) {
 }
 
 function onKey(event) {
-  if (dialogs.onKey(event)) return;
-  if (event.key === 'Escape') {
-    menu.close();
-    return;
-  }
-  if (menu.isOpen()) return;
+  if (dialogs.onKey(event) || menu.onKey(event) || event.key === 'Escape') return;
   const key = tableKey(event), command = commandOf(event);
   if (key !== null) {
     event.preventDefault();

@@ -119,6 +119,7 @@ function fit() {
   const left = snap(frameBox.left - cropped) - box.left, top = snap(box.top) - box.top;
   canvas.style.left = left + 'px';
   canvas.style.top = top + 'px';
+  game.classList.add('placed');
 }
 
 // A zoom or a move to a screen of another density changes the ratio; only a

@@ -11,7 +11,9 @@ import * as frame from './frame.js';
 import * as hand from './hand.js';
 import * as input from './input.js';
 import * as layout from './layout.js';
+import { compileModule, unpackAssets, writeAssets } from './load.js';
 import * as menu from './menu.js';
+import * as site from './site.js';
 import * as sound from './sound.js';
 import * as store from './store.js';
 import * as view from './view.js';
@@ -157,14 +159,58 @@ function started() {
   afterCall();
 }
 
-// The WebAssembly is in the page as base64. Decoded here it is ready in tens
-// of milliseconds; fetched as a data URL it took a few hundred.
-function instantiateWasm(imports, receive) {
-  const text = atob(document.getElementById('zot-wasm').textContent);
-  const bytes = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
-  WebAssembly.instantiate(bytes, imports).then((result) => receive(result.instance, result.module));
-  return {};
+// The start in steps, each in a task of its own (the files, main and its
+// first frame, the saved match), so it never holds the page long: a message,
+// not a timer, that comes at once.
+function inNextTask(callback) {
+  const channel = new MessageChannel();
+  channel.port1.onmessage = () => {
+    channel.port1.close();
+    callback();
+  };
+  channel.port2.postMessage(null);
+}
+
+// A module that could not load or start says so, and the page waits no more.
+function fault(words, error) {
+  console.error('Zot: ' + (error && error.stack || error));
+  showNotice(words, null);
+  document.getElementById('game').removeAttribute('aria-busy');
+}
+
+// The WebAssembly compiles while the assets unpack; the module starts once
+// both are ready, with the assets in its files before its main runs.
+function startModule() {
+  Promise.all([compileModule(), unpackAssets()]).then(([wasm, assets]) => {
+    const failed = (error) => fault(strings.IDS_MODULE_FAILED, error);
+    // The object handed in is the module itself, filled in as it starts: its
+    // first frame, drawn while it starts, already asks it for card pictures.
+    module = {
+      page,
+      print: (text) => console.log(text),
+      printErr: (text) => console.error(text),
+      // The files first, then main in a task of its own.
+      preRun: [() => {
+        writeAssets(module.FS, assets);
+        module.addRunDependency('zot-assets');
+        inNextTask(() => {
+          try {
+            module.removeRunDependency('zot-assets');
+          } catch (error) {
+            failed(error);
+          }
+        });
+      }],
+      instantiateWasm(imports, receive) {
+        // receive() runs main: what it throws lands here too.
+        WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)).catch(failed);
+        return {};
+      },
+      postRun: [() => inNextTask(started)],
+      onAbort: failed,
+    };
+    createModule(module).catch(failed);
+  }, (error) => fault(strings.IDS_MODULE_MISSING, error));
 }
 
 function start() {
@@ -186,10 +232,8 @@ function start() {
     command: (id) => enter(facts.zot_command, id),
   });
   layout.init();
-  // The object handed in is the module itself, filled in as it starts: its
-  // first frame, drawn while it starts, already asks it for card pictures.
-  module = { page, instantiateWasm, print: (text) => console.log(text), printErr: (text) => console.error(text) };
-  createModule(module).then(started);
+  startModule();
+  site.registerWorker();
 }
 
 start();
