@@ -16,9 +16,7 @@ namespace {
 constexpr std::uint32_t kStartTick = 0xFFFFF000u;
 constexpr int kIdleClickX = 300;
 constexpr int kIdleClickY = 200;
-constexpr int kHandClickY = 300;
-constexpr int kDrawPileX = 260;
-constexpr int kDrawPileY = 170;
+constexpr int kHandClickY = kHandTop + kCardHeight / 2;
 
 struct Runner {
   std::int64_t seed;
@@ -171,7 +169,7 @@ StepResult StepMove(MoveRecord* move) {
     // The switch, still armed from the computer moves, finds the human and disarms.
     if (TurnPacingDue(CurrentTick())) OnTurnTimer();
     if (firstPlayable < 0) {
-      OnTableClick(kDrawPileX, kDrawPileY);
+      OnTableClick(kDrawPile.x + kDrawPile.w / 2, kDrawPile.y + kDrawPile.h / 2);
     } else {
       OnTableClick(HandCardLeft(before, firstPlayable) + 1, kHandClickY);
     }
