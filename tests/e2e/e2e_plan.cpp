@@ -47,9 +47,10 @@
 
 namespace {
 
-constexpr int kHandY = 295;
-constexpr int kDrawPileX = 260;
-constexpr int kDrawPileY = 170;
+// Presses aim at the middle of what they press.
+constexpr int kHandY = kHandTop + kCardHeight / 2;
+constexpr int kDrawPileX = kDrawPile.x + kDrawPile.w / 2;
+constexpr int kDrawPileY = kDrawPile.y + kDrawPile.h / 2;
 
 struct Summary {
   long moves = 0;
