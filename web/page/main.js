@@ -159,9 +159,9 @@ function started() {
   afterCall();
 }
 
-// The start in steps, each in a task of its own (the files, main and its
-// first frame, the saved match), so it never holds the page long: a message,
-// not a timer, that comes at once.
+// The saved match is read in a task of its own after main's first frame, so
+// that the start never holds the page long: a message, not a timer, that
+// comes at once.
 function inNextTask(callback) {
   const channel = new MessageChannel();
   channel.port1.onmessage = () => {
@@ -178,42 +178,45 @@ function fault(words, error) {
   document.getElementById('game').removeAttribute('aria-busy');
 }
 
-// The WebAssembly compiles while the assets unpack; the module starts once
-// both are ready, with the assets in its files before its main runs.
+// The module's glue starts while the WebAssembly unpacks and compiles (as it
+// unpacks) and the assets unpack; the module is instantiated once compiled,
+// and its main runs as soon as the assets are in its files. One after the
+// other, with a task between the files and main, the first frame came a fifth
+// later than when the page carried everything unpacked; started so, no later.
 function startModule() {
-  Promise.all([compileModule(), unpackAssets()]).then(([wasm, assets]) => {
-    const failed = (error) => fault(strings.IDS_MODULE_FAILED, error);
-    // The object handed in is the module itself, filled in as it starts: its
-    // first frame, drawn while it starts, already asks it for card pictures.
-    module = {
-      page,
-      print: (text) => console.log(text),
-      printErr: (text) => console.error(text),
-      // The files first, then main in a task of its own.
-      preRun: [() => {
+  const failed = (error) => fault(strings.IDS_MODULE_FAILED, error);
+  const compiled = compileModule();
+  const unpacked = unpackAssets();
+  // What did not arrive whole is said once; the steps below then wait for ever.
+  const ignore = () => {};
+  Promise.all([compiled, unpacked]).catch((error) => fault(strings.IDS_MODULE_MISSING, error));
+  // The object handed in is the module itself, filled in as it starts: its
+  // first frame, drawn while it starts, already asks it for card pictures.
+  module = {
+    page,
+    print: (text) => console.log(text),
+    printErr: (text) => console.error(text),
+    preRun: [() => {
+      module.addRunDependency('zot-assets');
+      unpacked.then((assets) => {
         writeAssets(module.FS, assets);
-        module.addRunDependency('zot-assets');
-        inNextTask(() => {
-          try {
-            module.removeRunDependency('zot-assets');
-          } catch (error) {
-            failed(error);
-          }
-        });
-      }],
-      instantiateWasm(imports, receive) {
-        // receive() runs main: what it throws lands here too.
-        WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)).catch(failed);
-        return {};
-      },
-      postRun: [() => inNextTask(started)],
-      onAbort: failed,
-    };
-    createModule(module).catch(failed);
-  }, (error) => fault(strings.IDS_MODULE_MISSING, error));
+        module.removeRunDependency('zot-assets');
+      }, ignore).catch(failed);
+    }],
+    instantiateWasm(imports, receive) {
+      // receive() runs main: what it throws lands here too.
+      compiled.then((wasm) => WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)), ignore)
+        .catch(failed);
+      return {};
+    },
+    postRun: [() => inNextTask(started)],
+    onAbort: failed,
+  };
+  createModule(module).catch(failed);
 }
 
 function start() {
+  startModule();
   const canvas = document.getElementById('table');
   frame.init(canvas);
   notice = document.getElementById('notice');
@@ -232,7 +235,6 @@ function start() {
     command: (id) => enter(facts.zot_command, id),
   });
   layout.init();
-  startModule();
   site.registerWorker();
 }
 

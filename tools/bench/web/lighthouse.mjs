@@ -65,7 +65,9 @@ async function lighthouseMedians(url) {
 }
 
 // Milliseconds from navigation to the page's mark 'zot-first-frame', in a new
-// context each time (nothing cached), the pages taken in turn.
+// context each time (nothing cached), the pages taken in turn; with the median
+// of each round's difference from the first page, which the machine's drift
+// from round to round (tens of milliseconds here) does not move.
 async function firstFrames(pages, rounds) {
   const browser = await chromium.launch({ executablePath: chromePath, args: ['--no-sandbox'] });
   const times = pages.map(() => []);
@@ -80,7 +82,7 @@ async function firstFrames(pages, rounds) {
     }
   }
   await browser.close();
-  return times.map(median);
+  return times.map((t) => ({ median: median(t), apart: median(t.map((value, round) => value - times[0][round])) }));
 }
 
 const site = path.join(built, 'site');
@@ -88,8 +90,10 @@ const siteBytes = fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(p
 console.log(`zot.html ${fs.statSync(path.join(built, 'zot.html')).size} bytes; the site's index.html ` +
             `${fs.statSync(path.join(site, 'index.html')).size} bytes, all its files ${siteBytes} bytes`);
 const pages = [path.join(built, 'zot.html'), ...(older ? [older] : [])];
-const frames = await firstFrames(pages, 15);
-console.log(`cold first frame, median of 15, from disk: ${pages.map((p, i) => `${p} ${frames[i].toFixed(0)} ms`).join('; ')}`);
+const kRounds = 41;
+const frames = await firstFrames(pages, kRounds);
+console.log(`cold first frame, median of ${kRounds}, from disk: ` + pages.map((p, i) =>
+  `${p} ${frames[i].median.toFixed(0)} ms` + (i ? ` (${frames[i].apart >= 0 ? '+' : ''}${frames[i].apart.toFixed(0)} ms a round)` : '')).join('; '));
 
 const host = await serve(path.resolve(site)).start();
 try {
