@@ -65,15 +65,8 @@ int SeatOf(Item item) { return static_cast<int>(item) - static_cast<int>(Item::k
 
 const CardPile& Hand() { return gameTable.hands[kHumanSeat]; }
 
-TableRect CardRect(int index) { return {HandCardLeft(PileCount(Hand()), index), kHandTop, kCardWidth, kCardHeight}; }
-
-// From the first card's left edge to the last card's right edge.
-TableRect HandRect() {
-  const int n = PileCount(Hand());
-  if (n == 0) return {0, 0, 0, 0};
-  const TableRect first = CardRect(0);
-  return {first.x, first.y, CardRect(n - 1).x + kCardWidth - first.x, kCardHeight};
-}
+TableRect CardRect(int index) { return HandCard(PileCount(Hand()), index); }
+TableRect HandRect() { return HandFan(PileCount(Hand())); }
 
 // The part of the table the client area shows: the table itself, and where
 // the lines that tell of the whole table are.
@@ -421,13 +414,15 @@ void OnAccessPress(HWND window, WPARAM index, LPARAM card) {
   // While a dialog is open the table is disabled: no press could reach it.
   if (!IsWindowEnabled(window)) return;
   const int i = static_cast<int>(static_cast<INT_PTR>(index));
-  HideHandSelection();
   if (i < 0) {
-    PressDrawPile();
-    return;
+    OnDrawPileButton();
+  } else if (i < PileCount(Hand()) && Hand().cards[i] == static_cast<CardCode>(card)) {
+    OnHandCardButton(i);
+  } else {
+    // The card the reader named is gone (the hand changed in between): no
+    // other card is played, and the press, as any, takes the selection.
+    HideHandSelection();
   }
-  // The card the reader named, or nothing: a hand changed in between plays no other card.
-  if (i < PileCount(Hand()) && Hand().cards[i] == static_cast<CardCode>(card)) PressHandCard(i);
 }
 
 void TellTableChanges(HWND window) {

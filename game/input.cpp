@@ -100,6 +100,16 @@ void PressHandCard(int index) {
 
 void PressDrawPile() { OnTableClick(kDrawPileLeft + 1, kPileTop + 1); }
 
+void OnHandCardButton(int index) {
+  HideHandSelection();
+  PressHandCard(index);
+}
+
+void OnDrawPileButton() {
+  HideHandSelection();
+  PressDrawPile();
+}
+
 void HideHandSelection() { handSelection.visible = false; }
 
 void SelectHandCard(int index) {

@@ -14,6 +14,11 @@ void OnTablePress(int x, int y);
 // key or a button: the very legality, cues and dialogs of a press there.
 void PressHandCard(int index);
 void PressDrawPile();
+// A button that stands for card `index` of the hand or for the draw pile was
+// pressed (the page's large hand, a screen reader's default action): the
+// selection goes, as with any press, then the press acts.
+void OnHandCardButton(int index);
+void OnDrawPileButton();
 // Whether a press on card `index` of the human's hand would play it now: the
 // human's turn in a deal, and a card the rules allow.
 bool HandCardPlayable(int index);

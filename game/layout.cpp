@@ -13,6 +13,14 @@ int HandCardLeft(int n, int i) {
   return 300 - h * n - 2 * h + 2 * h * i;
 }
 
+TableRect HandCard(int n, int i) { return {HandCardLeft(n, i), kHandTop, kCardWidth, kCardHeight}; }
+
+TableRect HandFan(int n) {
+  if (n <= 0) return {0, 0, 0, 0};
+  const int left = HandCardLeft(n, 0);
+  return {left, kHandTop, HandCardLeft(n, n - 1) + kCardWidth - left, kCardHeight};
+}
+
 int HandCardAt(int n, int x, int y) {
   if (!(kHandTop < y && y < kHandTop + kCardHeight)) return -1;
   int hit = -1;

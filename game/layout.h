@@ -28,6 +28,10 @@ constexpr TableRect kColorStrip{270, 210, 60, 20};
 int FanSpacingUnit(int n);
 // Left edge of card i in the human's hand of n cards.
 int HandCardLeft(int n, int i);
+// Card i of the human's hand of n cards, and the whole fan of them (empty when
+// it holds none), as the opponents' below.
+TableRect HandCard(int n, int i);
+TableRect HandFan(int n);
 // Index of the top-most card under (x, y) in the human's hand of n cards, or -1.
 int HandCardAt(int n, int x, int y);
 bool OnDrawPile(int x, int y);

@@ -11,15 +11,11 @@
 #include "web/module/web_shell.h"
 
 EMSCRIPTEN_KEEPALIVE void zot_hand_card(int index) {
-  if (TableClosed()) return;
-  HideHandSelection();
-  PressHandCard(index);
+  if (!TableClosed()) OnHandCardButton(index);
 }
 
 EMSCRIPTEN_KEEPALIVE void zot_draw_pile() {
-  if (TableClosed()) return;
-  HideHandSelection();
-  PressDrawPile();
+  if (!TableClosed()) OnDrawPileButton();
 }
 
 // The card the player's focus is on is the selection.
