@@ -29,11 +29,7 @@ std::wstring HelpText() {
   HGLOBAL loaded = found != nullptr ? LoadResource(appInstance, found) : nullptr;
   const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
   if (bytes == nullptr) return {};
-  const int size = static_cast<int>(SizeofResource(appInstance, found));
-  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), length);
-  return text;
+  return Utf16(std::string(bytes, SizeofResource(appInstance, found)));
 }
 
 constexpr UINT kTextFormat = DT_RTLREADING | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;

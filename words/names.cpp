@@ -27,14 +27,17 @@ std::string ColorName(int color) {
   return color >= 0 && color < 4 ? Word(kNames[color]) : "";
 }
 
+std::string ActionName(int face) {
+  constexpr int kActions[3] = {IDS_FACE_DRAW_TWO, IDS_FACE_REVERSE, IDS_FACE_SKIP};
+  return face >= kFaceDrawTwo && face <= kFaceSkip ? Word(kActions[face - kFaceDrawTwo]) : "";
+}
+
 std::string CardName(int code) {
   if (code == kWild) return Word(IDS_WILD);
   if (code == kWildDrawFour) return Word(IDS_WILD_DRAW_FOUR);
   if (!IsColoured(code)) return "";
-  constexpr int kActions[3] = {IDS_FACE_DRAW_TWO, IDS_FACE_REVERSE, IDS_FACE_SKIP};
   const CardFace face = FaceOf(code);
-  const std::string faceName = face <= 9 ? std::to_string(face) : Word(kActions[face - kFaceDrawTwo]);
-  return Say(IDS_CARD, {ColorName(ColorOf(code)), faceName});
+  return Say(IDS_CARD, {ColorName(ColorOf(code)), face <= 9 ? std::to_string(face) : ActionName(face)});
 }
 
 std::string SeatName(int seat) {

@@ -12,6 +12,8 @@ std::string Say(int stringId, std::initializer_list<std::string_view> values = {
 // A card as the player calls it: colour and face, with the digits the cards
 // show ("أحمر 7"), or the wild card's own name; "" for a code that is no card.
 std::string CardName(int code);
+// The words on an action card's face (draw two, reverse, skip); "" for any other face.
+std::string ActionName(int face);
 std::string ColorName(int color);
 // "أنت" for the human, "اللاعب 2" for seat 1, and so on.
 std::string SeatName(int seat);

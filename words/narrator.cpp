@@ -64,8 +64,7 @@ std::string RefusalPhrase(const TableEvent& e) {
   const CardCode top = PileTop(t.discardPile);
   if (!IsColoured(top)) return Say(IDS_SAY_REFUSED_COLOR, {CardName(e.card), color});
   const CardFace face = FaceOf(top);
-  constexpr int kActions[3] = {IDS_FACE_DRAW_TWO, IDS_FACE_REVERSE, IDS_FACE_SKIP};
-  const std::string faceName = face <= 9 ? Say(IDS_FACE_NUMBER, {Number(face)}) : Word(kActions[face - kFaceDrawTwo]);
+  const std::string faceName = face <= 9 ? Say(IDS_FACE_NUMBER, {Number(face)}) : ActionName(face);
   return Say(IDS_SAY_REFUSED_MATCH, {CardName(e.card), color, faceName});
 }
 
@@ -79,7 +78,7 @@ std::string Phrase(const TableEvent& e) {
     case TableEventKind::kDealt:
       return DealPhrase(e);
     case TableEventKind::kHand: {
-      if (!you) return std::string(SeatLine(e.seat)) + ".";
+      if (!you) return SeatLine(e.seat) + ".";
       const CardPile& hand = t.hands[kHumanSeat];
       std::string names[kPileCapacity];
       const int n = PileCount(hand);
