@@ -181,7 +181,7 @@ function fault(words, error) {
 // The module's glue starts while the WebAssembly unpacks and compiles (as it
 // unpacks) and the assets unpack; the module is instantiated once compiled,
 // and its main runs as soon as the assets are in its files. One after the
-// other, with a task between the files and main, the first frame came a fifth
+// other, with a task between the files and main, the first frame came a tenth
 // later than when the page carried everything unpacked; started so, no later.
 function startModule() {
   const failed = (error) => fault(strings.IDS_MODULE_FAILED, error);

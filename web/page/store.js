@@ -72,6 +72,25 @@ export function keepUnreadable(text) {
 
 export const isInactive = () => inactive;
 
+// A choice of the page's own (not the game's), read and written at once: null,
+// and kept for this visit only, without storage.
+export function preference(key) {
+  try {
+    const store = storageOrNull();
+    return store ? store.getItem(key) : null;
+  } catch (error) {
+    return null;
+  }
+}
+export function setPreference(key, value) {
+  try {
+    const store = storageOrNull();
+    if (store) store.setItem(key, value);
+  } catch (error) {
+    // Full or refused: this visit only.
+  }
+}
+
 export function save(text) {
   if (!storage || inactive || text === lastSaved) return;
   checkOwner();

@@ -8,6 +8,7 @@
 // details away to the first line; the page remembers it across visits.
 import * as facts from 'zot-facts';
 import * as layout from './layout.js';
+import { preference, setPreference } from './store.js';
 
 // Lines the log keeps; older ones have long been spoken.
 const kKeptLines = 40;
@@ -83,20 +84,11 @@ function setFolded(folded) {
 export function init() {
   [log, reply, turn, top, seats, counts, scores, fold, more, strip] = ['moves', 'reply', 'turn', 'top', 'seats',
     'counts', 'scores', 'fold', 'more', 'color'].map((name, i) => document.getElementById(i < 2 ? name : `status-${name}`));
-  let folded = false;
-  try {
-    folded = localStorage.getItem(kFoldedKey) === '1';
-  } catch (error) {
-    // Without storage the details show, as at a first visit.
-  }
-  setFolded(folded);
+  // Without storage the details show, as at a first visit.
+  setFolded(preference(kFoldedKey) === '1');
   fold.addEventListener('click', () => {
     const now = fold.getAttribute('aria-expanded') === 'true';
     setFolded(now);
-    try {
-      localStorage.setItem(kFoldedKey, now ? '1' : '0');
-    } catch (error) {
-      // Kept for this visit only.
-    }
+    setPreference(kFoldedKey, now ? '1' : '0');
   });
 }
