@@ -7,6 +7,7 @@
 // changes: the question's lines before its buttons, and the scores row by row.
 #include "app/win_access.h"
 
+#include <array>
 #include <map>
 #include <vector>
 
@@ -142,8 +143,8 @@ void NameCardKinds(HWND dialog) {
 // The score dialog row by row: each seat's label, then its two fields, each
 // named for its seat and its column (the group box around it), then OK.
 void ScoresByRow(HWND dialog) {
-  constexpr int kPoints[kSeatCount] = {IDC_HAND_POINTS_0, IDC_HAND_POINTS_1, IDC_HAND_POINTS_2, IDC_HAND_POINTS_3};
-  constexpr int kScores[kSeatCount] = {IDC_MATCH_SCORE_0, IDC_MATCH_SCORE_1, IDC_MATCH_SCORE_2, IDC_MATCH_SCORE_3};
+  // Seat s's hand points are field s, its match score field kSeatCount + s.
+  const std::array<DialogField, 8> fields = ScoreDialogFields();
   auto rectOf = [dialog](HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
@@ -170,16 +171,17 @@ void ScoresByRow(HWND dialog) {
   std::vector<HWND> order;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     HWND label = nullptr;
-    for (int id : {kPoints[seat], kScores[seat]}) {
-      HWND field = GetDlgItem(dialog, id);
-      const std::wstring column = columnOf(field, id == kPoints[seat] ? &label : nullptr);
-      const std::wstring text = TextOf(field);
-      const bool playing = seat < gameTable.playerCount;  // as the field's text was chosen
-      Name(field, Say(IDS_SCORE_FIELD, {SeatName(seat), Utf8(column), playing ? Utf8(text) : Word(IDS_NOT_PLAYING)}));
+    const DialogField& points = fields[seat];
+    const DialogField& score = fields[kSeatCount + seat];
+    for (const DialogField* f : {&points, &score}) {
+      HWND field = GetDlgItem(dialog, f->controlId);
+      const std::wstring column = columnOf(field, f == &points ? &label : nullptr);
+      const std::string shown = f->seatOut ? Word(IDS_NOT_PLAYING) : Utf8(TextOf(field));
+      Name(field, Say(IDS_SCORE_FIELD, {SeatName(seat), Utf8(column), shown}));
     }
     if (label != nullptr) order.push_back(label);
-    order.push_back(GetDlgItem(dialog, kPoints[seat]));
-    order.push_back(GetDlgItem(dialog, kScores[seat]));
+    order.push_back(GetDlgItem(dialog, points.controlId));
+    order.push_back(GetDlgItem(dialog, score.controlId));
   }
   for (HWND control : order) ReadLast(control);
   ReadButtonsLast(dialog, {IDOK});

@@ -10,7 +10,7 @@
 namespace {
 
 DialogField Number(int controlId, long long value, int mostDigits) {
-  DialogField field{controlId, {}};
+  DialogField field{controlId, {}, false};
   char digits[24];
   std::snprintf(digits, sizeof digits, "%lld", value);
   // Cut to the field's width, never past it.
@@ -20,7 +20,7 @@ DialogField Number(int controlId, long long value, int mostDigits) {
 
 DialogField SeatScore(int controlId, int seat, std::int32_t value) {
   if (seat < gameTable.playerCount) return Number(controlId, value, 4);
-  DialogField field{controlId, {}};
+  DialogField field{controlId, {}, true};
   std::strcpy(field.text, "N/A");
   return field;
 }

@@ -8,6 +8,7 @@
 struct DialogField {
   int controlId;
   char text[12];
+  bool seatOut;  // a seat beyond the player count's: "N/A"
 };
 
 // The score dialog's eight fields in the order they are filled: the points left
