@@ -180,8 +180,8 @@
 #define IDS_DRAWN_PLAY 2005
 #define IDS_DRAWN_KEEP 2006
 // The page as an app: its names, and what it says when its module cannot run.
-#define IDS_APP_NAME 2100
-#define IDS_APP_SHORT_NAME 2101
-#define IDS_APP_DESCRIPTION 2102
-#define IDS_MODULE_MISSING 2103
-#define IDS_MODULE_FAILED 2104
+#define IDS_APP_NAME 2120
+#define IDS_APP_SHORT_NAME 2121
+#define IDS_APP_DESCRIPTION 2122
+#define IDS_MODULE_MISSING 2123
+#define IDS_MODULE_FAILED 2124

@@ -197,8 +197,13 @@ const dialogTexts = (page, id) => page.$eval(`#dialog-${id}`, (d) => ({
 const waitDialog = (page, id) => page.waitForSelector(`#dialog-${id}:not([hidden])`, { timeout: 20000 });
 
 
-// The resource script's words as the page has them.
+// The resource script's words: the menu and dialogs as the page has them, the
+// string table as the script spells it, by name, not through the numbers the
+// page looks its strings up by (two names of one number showed one string's
+// words in the other's place, and a table read through them agreed).
 const words = rcWords.read(path.join(resources, 'zot.rc'), path.join(resources, 'resource.h'), { page: true });
+words.strings = Object.fromEntries(Array.from(fs.readFileSync(path.join(resources, 'zot.rc'), 'utf8')
+  .matchAll(/^\s*(IDS_\w+),\s*"((?:[^"]|"")*)"\s*$/gm), ([, name, text]) => [name, text.replace(/""/g, '"')]));
 
 // The lines of e2e_plan's script for these settings, each split into words.
 const planOf = (settings) => execFileSync(planTool, settings, { encoding: 'utf8' }).trim().split('\n').map((l) => l.split(' '));

@@ -31,6 +31,11 @@ TEST(Names, CardsColorsSeatsAndCounts) {
   EXPECT_EQ(PointCount(147, true), "147 نقطة");
   EXPECT_EQ(PointCount(0), "0 نقطة");
   EXPECT_EQ(Say(IDS_SEAT_COUNT, {SeatName(1), CardCount(7)}), "اللاعب 2: 7 أوراق");
+  // Ids next to each other in the header and in the script, each with its own words.
+  const struct { int id; std::string text; } strings[] = {
+      {IDS_ACTION_PLAY, "العب"}, {IDS_APP_NAME, "لعبة الزوت"}, {IDS_SWATCH, "%1، %2"},
+      {IDS_MODULE_FAILED, "تعذّر تشغيل اللعبة في هذا المتصفح. أعد تحميل الصفحة أو جرّب متصفحًا أحدث."}};
+  for (const auto& s : strings) EXPECT_EQ(Word(s.id), s.text) << s.id;
 }
 
 // The names of the cards the human may know by now: the own hand as dealt and

@@ -90,6 +90,7 @@ function parse(text, defines) {
   };
 
   const words = { menu: null, dialogs: {}, strings: {}, accelerators: [] };
+  const stringNumbers = new Map();
   const byNumber = Object.fromEntries(Object.entries(defines).map(([name, number]) => [number, name]));
 
   function menu() {
@@ -178,10 +179,17 @@ function parse(text, defines) {
       while (!isWord(peek(), 'BEGIN')) next();
       next();
       while (!isWord(peek(), 'END')) {
-        const id = value(next());
+        const token = next();
+        const id = value(token);
         if (peek().punct === ',') next();
-        const name = byNumber[id];
+        // Strings are found by number, so a number given twice would show one
+        // string's words in the other's place: the build stops instead.
+        const name = token.word !== undefined ? token.word : byNumber[id];
         if (!name) throw new Error('rc_words: string ' + id + ' has no name in the header');
+        if (stringNumbers.has(id)) {
+          throw new Error('rc_words: ' + name + ' and ' + stringNumbers.get(id) + ' are both string ' + id);
+        }
+        stringNumbers.set(id, name);
         words.strings[name] = next().string;
       }
       next();
