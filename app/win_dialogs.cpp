@@ -13,8 +13,9 @@ std::uint8_t confirmResult = 0;
 namespace {
 
 // The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
-void ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
-  DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+// The dialog's answer, or -1 when it could not be shown.
+INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
+  return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
 }
 
 // A field's text is ASCII (digits or "N/A"), widened as it stands.
@@ -66,12 +67,11 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     // Only OK leaves: a colour is always chosen. Should several radios answer
     // checked, the last in colour order wins.
     if (LOWORD(wParam) == IDOK) {
+      INT_PTR chosen = gameTable.currentColor;
       for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
-        if (IsChecked(dialog, id)) {
-          gameTable.currentColor = static_cast<CardColor>(id - IDC_BLUE);
-        }
+        if (IsChecked(dialog, id)) chosen = id - IDC_BLUE;
       }
-      EndDialog(dialog, 0);
+      EndDialog(dialog, chosen);
     }
     return TRUE;
   }
@@ -125,7 +125,11 @@ INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
   return FALSE;
 }
 
-void AskColor(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_COLOR_CHOOSER, ColorDialogProc); }
+// A chooser that could not be shown keeps the colour in force.
+CardColor AskColor(WindowHandle owner) {
+  const INT_PTR chosen = ShowDialog(static_cast<HWND>(owner), IDD_COLOR_CHOOSER, ColorDialogProc);
+  return chosen >= kBlue && chosen <= kYellow ? static_cast<CardColor>(chosen) : gameTable.currentColor;
+}
 void ShowDealScores(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_SCORE, ScoreDialogProc); }
 void ShowMatchWon(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_WIN, OkDialogProc); }
 void ShowMatchLost(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_LOSE, OkDialogProc); }

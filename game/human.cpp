@@ -1,11 +1,45 @@
-// The human's presses on the table: play a card of the hand or draw.
+// The human's moves: play a card of the hand or draw, whichever way they were
+// asked for; a press on the table is turned into one of them here.
+#include "game/human.h"
+
 #include "game/events.h"
-#include "game/input.h"
 #include "game/layout.h"
 #include "game/match.h"
 #include "game/rules.h"
 #include "game/shell.h"
 #include "game/table.h"
+
+namespace {
+
+void StartFromIdle() {
+  StartMatch();
+  RenderTable(mainWindow);
+}
+
+// Out of turn, a press only says whose turn it is; `pressed` is the card the
+// press was on, if any.
+bool HumansTurn(CardCode pressed) {
+  const GameTable& t = gameTable;
+  if (t.currentPlayer == kHumanSeat) return true;
+  TellSeat(TableEventKind::kRefused, t.currentPlayer, pressed);
+  RenderTable(mainWindow);
+  return false;
+}
+
+void Refuse(CardCode pressed) {
+  TellSeat(TableEventKind::kRefused, kHumanSeat, pressed);
+  PlayCue(IDW_ERROR);
+  RenderTable(mainWindow);
+}
+
+// The turn may still be the human's: a Skip, Reverse or draw card between two,
+// or a draw that keeps the turn; the pacing's next tick then disarms.
+void EndMove(SoundCue cue) {
+  if (FinishMove(kHumanSeat, cue)) ArmTurnPacing();
+  RenderTable(mainWindow);
+}
+
+}  // namespace
 
 bool HandCardPlayable(int index) {
   const GameTable& t = gameTable;
@@ -14,54 +48,54 @@ bool HandCardPlayable(int index) {
   return IsPlayable(kHumanSeat, hand.cards[index]);
 }
 
-void OnTableClick(int x, int y) {
+void PlayHandCard(int index) {
+  const CardPile& hand = gameTable.hands[kHumanSeat];
+  if (index < 0 || index >= PileCount(hand)) return;
+  if (!gameTable.dealActive) {
+    StartFromIdle();
+    return;
+  }
+  const CardCode pressed = hand.cards[index];
+  if (!HumansTurn(pressed)) return;
+  SoundCue cue = IDW_CLICK;
+  if (PlayCard(kHumanSeat, index, &cue)) {
+    EndMove(cue);
+  } else {
+    Refuse(pressed);
+  }
+}
+
+void DrawFromPile() {
   GameTable& t = gameTable;
   if (!t.dealActive) {
-    StartMatch();
-    RenderTable(mainWindow);
+    StartFromIdle();
     return;
   }
-  CardPile& hand = t.hands[kHumanSeat];
-  const int index = HandCardAt(PileCount(hand), x, y);
-  const CardCode pressed = index >= 0 ? hand.cards[index] : kNoCard;
-  if (t.currentPlayer != kHumanSeat) {
-    TellSeat(TableEventKind::kRefused, t.currentPlayer, pressed);
-    RenderTable(mainWindow);
-    return;
-  }
-
-  SoundCue cue = IDW_CLICK;
-  bool accepted = false;
-  if (index >= 0) accepted = PlayCard(kHumanSeat, index, &cue);
-
-  // The place of the draw pile counts even while the pile is empty: DrawCard
-  // refills it from the discard pile, and when no card can be had at all the
-  // press passes the turn, so the human is never left without a move.
-  if (!accepted && OnDrawPile(x, y)) {
-    accepted = true;
-    const CardCode drawn = DrawCard(kHumanSeat);
-    TellSeat(TableEventKind::kDrew, kHumanSeat, drawn);
-    RenderTable(mainWindow);
-    cue = IDW_CLICK;
-    bool played = false;
-    if (drawn == kNoCard || !t.drawUntilPlayable) {
-      t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(kHumanSeat));
-      if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn) && AskPlayDrawnCard(mainWindow)) {
-        played = PlayCard(kHumanSeat, PileCount(hand) - 1, &cue);
-      }
-    }
-    if (!played) TellSeat(TableEventKind::kKept, kHumanSeat);
-  }
-
-  if (!accepted) {
-    TellSeat(TableEventKind::kRefused, kHumanSeat, pressed);
-    PlayCue(IDW_ERROR);
-    RenderTable(mainWindow);
-    return;
-  }
-
-  // The turn may still be the human's: a Skip, Reverse or draw card between
-  // two, or a draw that keeps the turn; the pacing's next tick then disarms.
-  if (FinishMove(kHumanSeat, cue)) ArmTurnPacing();
+  if (!HumansTurn(kNoCard)) return;
+  const CardCode drawn = DrawCard(kHumanSeat);
+  TellSeat(TableEventKind::kDrew, kHumanSeat, drawn);
   RenderTable(mainWindow);
+  SoundCue cue = IDW_CLICK;
+  bool played = false;
+  if (drawn == kNoCard || !t.drawUntilPlayable) {
+    t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(kHumanSeat));
+    if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn) && AskPlayDrawnCard(mainWindow)) {
+      played = PlayCard(kHumanSeat, PileCount(t.hands[kHumanSeat]) - 1, &cue);
+    }
+  }
+  if (!played) TellSeat(TableEventKind::kKept, kHumanSeat);
+  EndMove(cue);
+}
+
+void OnTableClick(int x, int y) {
+  const int index = HandCardAt(PileCount(gameTable.hands[kHumanSeat]), x, y);
+  if (!gameTable.dealActive) {
+    StartFromIdle();
+  } else if (index >= 0) {
+    PlayHandCard(index);
+  } else if (OnDrawPile(x, y)) {
+    DrawFromPile();
+  } else if (HumansTurn(kNoCard)) {
+    Refuse(kNoCard);
+  }
 }

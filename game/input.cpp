@@ -1,11 +1,8 @@
-// Keys and presses on the table. Playing and drawing go through OnTableClick at
-// a point of the card or the pile, so a key has the very legality, cues and
-// dialogs of a press.
+// Keys, buttons and presses on the table, turned into the human's moves.
 #include "game/input.h"
 
 #include <cstring>
 
-#include "game/layout.h"
 #include "game/shell.h"
 #include "game/table.h"
 
@@ -66,17 +63,17 @@ void OnTableKey(TableKey key) {
   const GameTable& t = gameTable;
   if (!t.dealActive) {
     // On the idle table Enter and Space start a match, as a press anywhere does.
-    if (key == TableKey::kPlay) PressDrawPile();
+    if (key == TableKey::kPlay) DrawFromPile();
     return;
   }
   const int count = PileCount(t.hands[kHumanSeat]);
   if (key == TableKey::kDraw) {
-    PressDrawPile();
+    DrawFromPile();
     return;
   }
   if (key == TableKey::kPlay && handSelection.visible && count > 0) {
     handSelection.index = Clamp(handSelection.index, count);
-    PressHandCard(handSelection.index);
+    PlayHandCard(handSelection.index);
     return;
   }
   // Any other key, and the first Enter while nothing shows yet, only moves or
@@ -90,24 +87,14 @@ void OnTablePress(int x, int y) {
   OnTableClick(x, y);
 }
 
-void PressHandCard(int index) {
-  const int count = PileCount(gameTable.hands[kHumanSeat]);
-  if (index < 0 || index >= count) return;
-  // Just inside the card's left edge: the part that the next card leaves
-  // uncovered, even where the card lies outside the window.
-  OnTableClick(HandCardLeft(count, index) + 1, kHandTop + 1);
-}
-
-void PressDrawPile() { OnTableClick(kDrawPileLeft + 1, kPileTop + 1); }
-
 void OnHandCardButton(int index) {
   HideHandSelection();
-  PressHandCard(index);
+  PlayHandCard(index);
 }
 
 void OnDrawPileButton() {
   HideHandSelection();
-  PressDrawPile();
+  DrawFromPile();
 }
 
 void HideHandSelection() { handSelection.visible = false; }

@@ -1,27 +1,20 @@
-// The human's input on the table: presses of a mouse or a finger, and keys. A
-// selection moves along the hand by keys, and keys act exactly as a press on the
-// selected card or on the draw pile would.
+// The human's input on the table: presses of a mouse or a finger, buttons and
+// keys. A selection moves along the hand by keys; keys and buttons ask for the
+// same moves (game/human.h) a press on the card or the pile does.
 #pragma once
 
 #include <cstdint>
 
-// One left-button press at client coordinates (x, y).
-void OnTableClick(int x, int y);
+#include "game/human.h"
+
 // A mouse or touch press at (x, y) on the table: the selection goes, then the
 // press acts (OnTableClick). Every shell hands its presses here.
 void OnTablePress(int x, int y);
-// A press on card `index` of the human's hand or on the draw pile, made for a
-// key or a button: the very legality, cues and dialogs of a press there.
-void PressHandCard(int index);
-void PressDrawPile();
 // A button that stands for card `index` of the hand or for the draw pile was
 // pressed (the page's large hand, a screen reader's default action): the
-// selection goes, as with any press, then the press acts.
+// selection goes, as with any press, then the move is made.
 void OnHandCardButton(int index);
 void OnDrawPileButton();
-// Whether a press on card `index` of the human's hand would play it now: the
-// human's turn in a deal, and a card the rules allow.
-bool HandCardPlayable(int index);
 
 enum class TableKey : std::uint8_t {
   kLeft,   // selection one card to the left

@@ -59,7 +59,7 @@ void StartDeal() {
   if (top == kWild) {
     PlayCue(IDW_BOING);
     RenderTable(mainWindow);  // the Wild is on view under the colour chooser
-    AskColor(mainWindow);
+    t.currentColor = AskColor(mainWindow);
   } else if (IsColoured(top)) {
     switch (FaceOf(top)) {
       case kFaceDrawTwo:

@@ -50,11 +50,7 @@ int NextPlayer(int seat) {
 }
 
 static void NameColor(int seat) {
-  if (seat == kHumanSeat) {
-    AskColor(mainWindow);
-  } else {
-    gameTable.currentColor = ChooseColor(seat);
-  }
+  gameTable.currentColor = seat == kHumanSeat ? AskColor(mainWindow) : ChooseColor(seat);
 }
 
 static int Penalize(int victim, int cards) {

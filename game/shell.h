@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "game/cards.h"
+
 using WindowHandle = void*;
 // The name of one WAVE resource, e.g. "IDW_CLICK".
 using SoundCue = const char*;
@@ -21,7 +23,7 @@ extern const char IDW_ZOT[];
 extern WindowHandle mainWindow;
 
 void RenderTable(WindowHandle window);          // draws and shows the whole table
-void AskColor(WindowHandle owner);              // leaves the choice in currentColor
+CardColor AskColor(WindowHandle owner);         // the colour chosen (opens on the colour in force)
 void ShowDealScores(WindowHandle owner);
 void ShowMatchWon(WindowHandle owner);
 void ShowMatchLost(WindowHandle owner);

@@ -31,11 +31,12 @@ void HearTable(const TableEvent& e) {
 }  // namespace
 
 void RenderTable(WindowHandle) { Note("render"); }
-void AskColor(WindowHandle) {
+CardColor AskColor(WindowHandle) {
   Dialog("AskColor");
-  if (fakeShell.colorAnswers.empty()) return;
-  gameTable.currentColor = static_cast<CardColor>(fakeShell.colorAnswers.front());
+  if (fakeShell.colorAnswers.empty()) return gameTable.currentColor;
+  const auto chosen = static_cast<CardColor>(fakeShell.colorAnswers.front());
   fakeShell.colorAnswers.pop_front();
+  return chosen;
 }
 void ShowDealScores(WindowHandle) { Dialog("DealScores"); }
 void ShowMatchWon(WindowHandle) { Dialog("MatchWon"); }

@@ -16,7 +16,6 @@ namespace {
 constexpr std::uint32_t kStartTick = 0xFFFFF000u;
 constexpr int kIdleClickX = 300;
 constexpr int kIdleClickY = 200;
-constexpr int kHandClickY = kHandTop + kCardHeight / 2;
 
 struct Runner {
   std::int64_t seed;
@@ -151,7 +150,7 @@ StepResult StepMove(MoveRecord* move) {
   const int seat = t.currentPlayer;
   if (seat >= t.playerCount) return StepResult::kStuck;
 
-  // The policy's press: the first playable card of the hand, else the draw pile.
+  // The policy's move: the first playable card of the hand, else the draw pile.
   const CardPile& hand = t.hands[seat];
   const int before = PileCount(hand);
   int firstPlayable = -1;
@@ -169,9 +168,9 @@ StepResult StepMove(MoveRecord* move) {
     // The switch, still armed from the computer moves, finds the human and disarms.
     if (TurnPacingDue(CurrentTick())) OnTurnTimer();
     if (firstPlayable < 0) {
-      OnTableClick(kDrawPile.x + kDrawPile.w / 2, kDrawPile.y + kDrawPile.h / 2);
+      DrawFromPile();
     } else {
-      OnTableClick(HandCardLeft(before, firstPlayable) + 1, kHandClickY);
+      PlayHandCard(firstPlayable);
     }
   } else if (TurnPacingDue(CurrentTick())) {
     OnTurnTimer();

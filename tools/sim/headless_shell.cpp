@@ -13,7 +13,7 @@ void ResetStepLog() {
 }
 
 // The human names the colour the computer's rule would give for its hand.
-void AskColor(WindowHandle) { gameTable.currentColor = ChooseColor(kHumanSeat); }
+CardColor AskColor(WindowHandle) { return ChooseColor(kHumanSeat); }
 
 // The runner reads the scores from the deal's end as told.
 void ShowDealScores(WindowHandle) {}

@@ -46,11 +46,11 @@ std::string FieldLines(const std::array<DialogField, N>& fields) {
 
 }  // namespace
 
-void AskColor(WindowHandle) {
+CardColor AskColor(WindowHandle) {
   const CardColor color = gameTable.currentColor;
   // Only OK leaves, so a colour is always chosen; none marked keeps the colour.
   const int chosen = Show(IDD_COLOR_CHOOSER, std::string(), color >= 0 && color <= 3 ? color : -1);
-  if (chosen >= 0 && chosen <= 3) gameTable.currentColor = static_cast<CardColor>(chosen);
+  return chosen >= kBlue && chosen <= kYellow ? static_cast<CardColor>(chosen) : color;
 }
 
 void ShowDealScores(WindowHandle) { Show(IDD_SCORE, FieldLines(ScoreDialogFields())); }
