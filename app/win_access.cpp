@@ -425,6 +425,8 @@ void OnAccessPress(HWND window, WPARAM index, LPARAM card) {
   }
 }
 
+void TableChanged() { TellTableChanges(static_cast<HWND>(mainWindow)); }
+
 void TellTableChanges(HWND window) {
   Told now;
   const Items items = TableItems();

@@ -80,8 +80,6 @@ void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle window) {
   DrawFrameScaled(dc, frame);
   ReleaseDC(target, dc);
   ValidateRect(target, nullptr);
-  // What was drawn is what a screen reader is told of.
-  TellTableChanges(target);
 }
 
 bool OpenBitmapResource(ModuleHandle module, const char* name, ResourceBytes* out) {

@@ -45,6 +45,8 @@ bool CreateMainWindow() {
   }
   SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
   ScaleMainWindow(window);
+  // The table's objects as it opens: a screen reader is told of changes from here.
+  TableChanged();
   return true;
 }
 

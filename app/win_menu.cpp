@@ -66,5 +66,5 @@ void OnCommand(HWND window, int commandId) {
       break;
   }
   if (CommandStartsMatch(commandId)) StartMatch();
-  RenderTable(mainWindow);
+  ShowTable();
 }

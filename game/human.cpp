@@ -13,7 +13,7 @@ namespace {
 
 void StartFromIdle() {
   StartMatch();
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 // Out of turn, a press only says whose turn it is; `pressed` is the card the
@@ -22,21 +22,21 @@ bool HumansTurn(CardCode pressed) {
   const GameTable& t = gameTable;
   if (t.currentPlayer == kHumanSeat) return true;
   TellSeat(TableEventKind::kRefused, t.currentPlayer, pressed);
-  RenderTable(mainWindow);
+  ShowTable();
   return false;
 }
 
 void Refuse(CardCode pressed) {
   TellSeat(TableEventKind::kRefused, kHumanSeat, pressed);
   PlayCue(IDW_ERROR);
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 // The turn may still be the human's: a Skip, Reverse or draw card between two,
 // or a draw that keeps the turn; the pacing's next tick then disarms.
 void EndMove(SoundCue cue) {
   if (FinishMove(kHumanSeat, cue)) ArmTurnPacing();
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ void DrawFromPile() {
   if (!HumansTurn(kNoCard)) return;
   const CardCode drawn = DrawCard(kHumanSeat);
   TellSeat(TableEventKind::kDrew, kHumanSeat, drawn);
-  RenderTable(mainWindow);
+  ShowTable();
   SoundCue cue = IDW_CLICK;
   bool played = false;
   if (drawn == kNoCard || !t.drawUntilPlayable) {

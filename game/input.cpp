@@ -79,7 +79,7 @@ void OnTableKey(TableKey key) {
   // Any other key, and the first Enter while nothing shows yet, only moves or
   // shows the selection: a card is never played unseen.
   if (count > 0) Select(key, count);
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 void OnTablePress(int x, int y) {
@@ -103,7 +103,7 @@ void SelectHandCard(int index) {
   const int count = PileCount(gameTable.hands[kHumanSeat]);
   if (!gameTable.dealActive || count == 0) return;
   handSelection = HandSelection{Clamp(index, count), true};
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 int SelectedHandCard() {

@@ -58,7 +58,7 @@ void StartDeal() {
 
   if (top == kWild) {
     PlayCue(IDW_BOING);
-    RenderTable(mainWindow);  // the Wild is on view under the colour chooser
+    ShowTable();  // the Wild is on view under the colour chooser
     t.currentColor = AskColor(mainWindow);
   } else if (IsColoured(top)) {
     switch (FaceOf(top)) {
@@ -108,7 +108,7 @@ bool FinishMove(int seat, SoundCue cue) {
 
 void EndDeal(int winner) {
   GameTable& t = gameTable;
-  RenderTable(mainWindow);
+  ShowTable();
   DisarmTurnPacing();
   PlayCue(winner == kHumanSeat ? IDW_CLAPS : IDW_LOSE);
   ScoreHands(winner);

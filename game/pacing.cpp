@@ -25,5 +25,5 @@ void OnTurnTimer() {
     return;
   }
   ComputerTurn(t.currentPlayer);
-  RenderTable(mainWindow);
+  ShowTable();
 }

@@ -10,3 +10,8 @@ const char IDW_LOSE[] = "IDW_LOSE";
 const char IDW_ZOT[] = "IDW_ZOT";
 
 WindowHandle mainWindow = nullptr;
+
+void ShowTable() {
+  RenderTable(mainWindow);
+  TableChanged();
+}

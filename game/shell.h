@@ -23,6 +23,7 @@ extern const char IDW_ZOT[];
 extern WindowHandle mainWindow;
 
 void RenderTable(WindowHandle window);          // draws and shows the whole table
+void TableChanged();                            // what describes the table in words looks again
 CardColor AskColor(WindowHandle owner);         // the colour chosen (opens on the colour in force)
 void ShowDealScores(WindowHandle owner);
 void ShowMatchWon(WindowHandle owner);
@@ -32,3 +33,7 @@ void PlayCue(SoundCue cue);                     // async; silent unless soundOn
 
 std::uint32_t CurrentTick();                    // milliseconds, wraps at 2^32
 std::int64_t CalendarSeconds();                 // seconds since 1970-01-01 UTC
+
+// After a change to the table: drawn, then described again. A window that only
+// needs repainting calls RenderTable alone.
+void ShowTable();

@@ -31,6 +31,7 @@ void HearTable(const TableEvent& e) {
 }  // namespace
 
 void RenderTable(WindowHandle) { Note("render"); }
+void TableChanged() {}
 CardColor AskColor(WindowHandle) {
   Dialog("AskColor");
   if (fakeShell.colorAnswers.empty()) return gameTable.currentColor;

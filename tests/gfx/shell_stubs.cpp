@@ -3,6 +3,7 @@
 #include "game/shell.h"
 
 CardColor AskColor(WindowHandle) { return kBlue; }
+void TableChanged() {}
 void ShowDealScores(WindowHandle) {}
 void ShowMatchWon(WindowHandle) {}
 void ShowMatchLost(WindowHandle) {}

@@ -14,6 +14,7 @@ void ResetStepLog() {
 
 // The human names the colour the computer's rule would give for its hand.
 CardColor AskColor(WindowHandle) { return ChooseColor(kHumanSeat); }
+void TableChanged() {}
 
 // The runner reads the scores from the deal's end as told.
 void ShowDealScores(WindowHandle) {}

@@ -36,5 +36,4 @@ void PlatformPresentFrame(const FrameBuffer& frame, WindowHandle) {
   if (canvasPixels == nullptr) return;
   FrameRgba(frame, canvasPixels);
   zot_put_frame(canvasPixels, frame.width, frame.height);
-  ShowTableView();
 }

@@ -44,7 +44,7 @@ void OpenTable() {
   mainWindow = &canvasToken;
   CreateFrameBuffer(kFrameWidth, kFrameHeight);
   LoadSprites();
-  RenderTable(mainWindow);
+  ShowTable();
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void OnCommand(int commandId) {
     default: break;
   }
   if (CommandStartsMatch(commandId)) StartMatch();
-  RenderTable(mainWindow);
+  ShowTable();
   // Exit: the table goes after this command's redraw, as the window does.
   if (commandId == IDM_EXIT) {
     CloseTable();

@@ -20,6 +20,6 @@ EMSCRIPTEN_KEEPALIVE int zot_restore(const char* text) {
   if (text == nullptr || !DecodeSavedGame(text, &saved)) return 0;
   RestoreGame(saved, CurrentTick());
   HideHandSelection();
-  RenderTable(mainWindow);
+  ShowTable();
   return 1;
 }

@@ -64,6 +64,8 @@ void ListenToTable() { SetTableObserver(OnTableEvent); }
 
 void SayAgain(TableQuery query) { zot_reply(AnswerQuery(query).c_str()); }
 
+void TableChanged() { ShowTableView(); }
+
 void ShowTableView() {
   const GameTable& t = gameTable;
   const TableLines lines = DescribeTable();

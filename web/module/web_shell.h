@@ -17,8 +17,8 @@ bool AskNewMatch();
 // colour bar whose strips stand beside the colour chooser's choices.
 void ShowDialogPictures();
 
-// The table as the human may know it (view.cpp): the view after every
-// drawing, and the rules' events as they happen.
+// The table as the human may know it (view.cpp): the view after every change
+// (TableChanged) and event, and the rules' events as they happen.
 void ListenToTable();
 void ShowTableView();
 // The reply of a key that says the table again.
