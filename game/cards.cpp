@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "game/pile.h"
 #include "game/shell.h"
-#include "game/table.h"
 
 std::uint32_t randomState = 1;
 
@@ -31,8 +31,8 @@ int RandomInRange(int n) {
   return static_cast<int>(r * 32769 * n / (std::int64_t{1} << 30)) + 1;
 }
 
-void BuildDeck() {
-  CardCode* out = gameTable.drawPile.cards;
+void BuildDeck(CardPile& drawPile) {
+  CardCode* out = drawPile.cards;
   int at = 0;
   // Action runs in the order Draw Two, Skip, Reverse (not code order).
   constexpr CardFace kActionOrder[] = {kFaceDrawTwo, kFaceSkip, kFaceReverse};
@@ -54,10 +54,10 @@ void BuildDeck() {
   out[at] = kNoCard;
 }
 
-void ShuffleDrawPile() {
-  CardCode* cards = gameTable.drawPile.cards;
+void ShuffleDrawPile(CardPile& drawPile) {
+  CardCode* cards = drawPile.cards;
   // Both positions lie below the count, so the swaps never change it.
-  const int count = PileCount(gameTable.drawPile);
+  const int count = PileCount(drawPile);
   for (int i = 0; i < 200; ++i) {
     // On an empty pile both positions are 0: the end mark swaps with itself.
     const int a = RandomInRange(count) - 1;

@@ -42,7 +42,8 @@ void SeedRandom();           // state <- calendar time in seconds (from the shel
 int NextRandom();            // 0..32767
 int RandomInRange(int n);    // 1..n for n >= 1
 
-// Overwrites drawPile with the 108 cards in their fixed order (bottom first).
-void BuildDeck();
-// 200 random transpositions of drawPile.
-void ShuffleDrawPile();
+struct CardPile;
+// Overwrites the pile with the 108 cards in their fixed order (bottom first).
+void BuildDeck(CardPile& drawPile);
+// 200 random transpositions of the pile's cards.
+void ShuffleDrawPile(CardPile& drawPile);

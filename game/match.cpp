@@ -34,8 +34,8 @@ void StartDeal() {
   KeepPlayerCountInRange();
 
   t.dealActive = 1;
-  BuildDeck();
-  ShuffleDrawPile();
+  BuildDeck(t.drawPile);
+  ShuffleDrawPile(t.drawPile);
   PileClear(t.discardPile);
   // Seven consecutive cards per seat, not dealt round by round.
   for (int seat = 0; seat < t.playerCount; ++seat) {

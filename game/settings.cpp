@@ -17,8 +17,8 @@ void SetStartupDefaults() {
 void StartUpTable() {
   SetStartupDefaults();
   SeedRandom();
-  BuildDeck();
-  ShuffleDrawPile();
+  BuildDeck(gameTable.drawPile);
+  ShuffleDrawPile(gameTable.drawPile);
 }
 
 bool ApplySettingCommand(int commandId) {

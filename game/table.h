@@ -1,27 +1,15 @@
-// The one record of game state, the pile type and the moves of cards between piles.
+// The one record of game state, and the moves of cards it makes.
 #pragma once
 
 #include <cstdint>
 
 #include "game/cards.h"
+#include "game/pile.h"
 
-constexpr int kPileCapacity = kDeckSize + 1;  // 108 cards and the end mark
 constexpr int kSeatCount = 4;
 constexpr int kHumanSeat = 0;
 constexpr int kHandSize = 7;
 constexpr int kMatchTarget = 500;
-
-// Up to 108 codes, bottom first, ended by 0. The last card is the top.
-struct CardPile {
-  CardCode cards[kPileCapacity];
-};
-
-int PileCount(const CardPile& pile);
-CardCode PileTop(const CardPile& pile);          // 0 when empty
-void PilePush(CardPile& pile, CardCode card);
-CardCode PileTakeTop(CardPile& pile);            // 0 when empty
-void PileRemoveAt(CardPile& pile, int index);    // later cards close up in order
-void PileClear(CardPile& pile);
 
 // Fixed-width fields, each holding exactly the range the rules give it (flags one
 // byte, scores signed 32-bit, the colour a signed byte that the colour chooser

@@ -41,7 +41,7 @@ TEST(Generator, RandomInRangeMatchesFloatProducts) {
 
 TEST(Deck, FixedOrderAndComposition) {
   ResetAll();
-  BuildDeck();
+  BuildDeck(gameTable.drawPile);
   const std::vector<int> deck = Cards(gameTable.drawPile);
   ASSERT_EQ(deck.size(), 108u);
   const std::vector<int> actions(deck.begin(), deck.begin() + 32);
@@ -61,8 +61,8 @@ TEST(Deck, FixedOrderAndComposition) {
 
 TEST(Deck, ShuffleFromUnseededState) {
   ResetAll();
-  BuildDeck();
-  ShuffleDrawPile();
+  BuildDeck(gameTable.drawPile);
+  ShuffleDrawPile(gameTable.drawPile);
   const std::vector<int> pile = Cards(gameTable.drawPile);
   ASSERT_EQ(pile.size(), 108u);
   EXPECT_EQ(std::vector<int>(pile.rbegin(), pile.rbegin() + 5), (std::vector<int>{15, 14, 28, 4, 50}));
@@ -77,7 +77,7 @@ TEST(Deck, ShuffleFromUnseededState) {
   const std::uint32_t after400 = randomState;
   randomState = 1;
   PileClear(gameTable.drawPile);
-  ShuffleDrawPile();
+  ShuffleDrawPile(gameTable.drawPile);
   EXPECT_EQ(PileCount(gameTable.drawPile), 0);
   EXPECT_EQ(randomState, after400);
 }

@@ -18,8 +18,8 @@ namespace {
 std::uint32_t StateWhere(int players, const std::function<bool(const CardCode*)>& first) {
   for (std::uint32_t s = 1; s < 5000000; ++s) {
     randomState = s;
-    BuildDeck();
-    ShuffleDrawPile();
+    BuildDeck(gameTable.drawPile);
+    ShuffleDrawPile(gameTable.drawPile);
     if (first(gameTable.drawPile.cards + 107 - 7 * players)) return s;
   }
   ADD_FAILURE() << "no such deck";

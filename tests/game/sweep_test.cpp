@@ -143,7 +143,7 @@ TEST(Runner, NothingToDrawIsReportedAsAPass) {
       BeginMatch(&deal);
       GameTable& t = gameTable;
       const int other = 1 - mover;
-      BuildDeck();  // red 1 on the discard pile, blue 3 and 4 for the mover, the rest to the other seat
+      BuildDeck(gameTable.drawPile);  // red 1 on the discard pile, blue 3 and 4 for the mover, the rest to the other seat
       PileClear(t.discardPile);
       PilePush(t.discardPile, 28);
       PileClear(t.hands[mover]);
