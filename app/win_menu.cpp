@@ -3,8 +3,6 @@
 
 #include <shellapi.h>
 
-#include <initializer_list>
-
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
@@ -17,24 +15,13 @@ void SetMenuMarks(int markId, int clearId) {
 
 namespace {
 
-void SetMark(int id, bool marked) {
-  CheckMenuItem(GetMenu(static_cast<HWND>(mainWindow)), static_cast<UINT>(id),
-                MF_BYCOMMAND | (marked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-// The marks of a settings command just applied: the chosen item first, then
-// its partner; the three player-count items change together, in id order.
+// The marks of a settings command just applied: the chosen item marked, each
+// other item of its setting cleared.
 void UpdateMarks(int commandId) {
-  switch (commandId) {
-    case IDM_SOUND_ON: SetMenuMarks(IDM_SOUND_ON, IDM_SOUND_OFF); break;
-    case IDM_SOUND_OFF: SetMenuMarks(IDM_SOUND_OFF, IDM_SOUND_ON); break;
-    case IDM_STANDARD_RULES: SetMenuMarks(IDM_STANDARD_RULES, IDM_DRAW_UNTIL_PLAYABLE); break;
-    case IDM_DRAW_UNTIL_PLAYABLE: SetMenuMarks(IDM_DRAW_UNTIL_PLAYABLE, IDM_STANDARD_RULES); break;
-    case IDM_ONE_DEAL: SetMenuMarks(IDM_ONE_DEAL, IDM_PLAY_TO_500); break;
-    case IDM_PLAY_TO_500: SetMenuMarks(IDM_PLAY_TO_500, IDM_ONE_DEAL); break;
-    default:
-      for (int id : {IDM_TWO_PLAYERS, IDM_THREE_PLAYERS, IDM_FOUR_PLAYERS}) SetMark(id, SettingCommandChecked(id));
-      break;
+  const SettingCommand* chosen = FindSettingCommand(commandId);
+  if (chosen == nullptr) return;
+  for (const SettingCommand& other : kSettingCommands) {
+    if (other.setting == chosen->setting && other.commandId != commandId) SetMenuMarks(commandId, other.commandId);
   }
 }
 

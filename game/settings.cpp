@@ -21,50 +21,63 @@ void StartUpTable() {
   ShuffleDrawPile(gameTable.drawPile);
 }
 
-bool ApplySettingCommand(int commandId) {
-  GameTable& t = gameTable;
-  switch (commandId) {
-    case IDM_SOUND_ON: t.soundOn = 1; return true;
-    case IDM_SOUND_OFF: t.soundOn = 0; return true;
-    case IDM_TWO_PLAYERS: t.playerCount = 2; return true;
-    case IDM_THREE_PLAYERS: t.playerCount = 3; return true;
-    case IDM_FOUR_PLAYERS: t.playerCount = 4; return true;
-    case IDM_STANDARD_RULES: t.drawUntilPlayable = 0; return true;
-    case IDM_DRAW_UNTIL_PLAYABLE: t.drawUntilPlayable = 1; return true;
-    case IDM_ONE_DEAL: t.singleDealMatch = 1; return true;
-    case IDM_PLAY_TO_500: t.singleDealMatch = 0; return true;
-    default: return false;
+const std::array<SettingCommand, 9> kSettingCommands = {{
+    {IDM_SOUND_ON, Setting::kSound, 1},
+    {IDM_SOUND_OFF, Setting::kSound, 0},
+    {IDM_TWO_PLAYERS, Setting::kPlayers, 2},
+    {IDM_THREE_PLAYERS, Setting::kPlayers, 3},
+    {IDM_FOUR_PLAYERS, Setting::kPlayers, 4},
+    {IDM_STANDARD_RULES, Setting::kRules, 0},
+    {IDM_DRAW_UNTIL_PLAYABLE, Setting::kRules, 1},
+    {IDM_ONE_DEAL, Setting::kLength, 1},
+    {IDM_PLAY_TO_500, Setting::kLength, 0},
+}};
+
+namespace {
+
+// The table's field a setting lives in, read as its command's value: a flag
+// reads 1 for any value but 0.
+int SettingValue(Setting setting) {
+  const GameTable& t = gameTable;
+  switch (setting) {
+    case Setting::kSound: return t.soundOn != 0;
+    case Setting::kPlayers: return t.playerCount;
+    case Setting::kRules: return t.drawUntilPlayable != 0;
+    case Setting::kLength: return t.singleDealMatch != 0;
   }
+  return 0;
 }
 
-bool CommandStartsMatch(int commandId) {
-  switch (commandId) {
-    case IDM_NEW_GAME:
-    case IDM_TWO_PLAYERS:
-    case IDM_THREE_PLAYERS:
-    case IDM_FOUR_PLAYERS:
-    case IDM_STANDARD_RULES:
-    case IDM_DRAW_UNTIL_PLAYABLE:
-    case IDM_ONE_DEAL:
-    case IDM_PLAY_TO_500:
-      return true;
-    default:
-      return false;
+}  // namespace
+
+const SettingCommand* FindSettingCommand(int commandId) {
+  for (const SettingCommand& command : kSettingCommands) {
+    if (command.commandId == commandId) return &command;
   }
+  return nullptr;
+}
+
+bool ApplySettingCommand(int commandId) {
+  const SettingCommand* command = FindSettingCommand(commandId);
+  if (command == nullptr) return false;
+  GameTable& t = gameTable;
+  const int value = command->value;
+  switch (command->setting) {
+    case Setting::kSound: t.soundOn = static_cast<std::uint8_t>(value); break;
+    case Setting::kPlayers: t.playerCount = value; break;
+    case Setting::kRules: t.drawUntilPlayable = value; break;
+    case Setting::kLength: t.singleDealMatch = static_cast<std::uint8_t>(value); break;
+  }
+  return true;
+}
+
+// Every setting but sound changes the game itself.
+bool CommandStartsMatch(int commandId) {
+  const SettingCommand* command = FindSettingCommand(commandId);
+  return commandId == IDM_NEW_GAME || (command != nullptr && command->setting != Setting::kSound);
 }
 
 bool SettingCommandChecked(int commandId) {
-  const GameTable& t = gameTable;
-  switch (commandId) {
-    case IDM_SOUND_ON: return t.soundOn != 0;
-    case IDM_SOUND_OFF: return t.soundOn == 0;
-    case IDM_TWO_PLAYERS: return t.playerCount == 2;
-    case IDM_THREE_PLAYERS: return t.playerCount == 3;
-    case IDM_FOUR_PLAYERS: return t.playerCount == 4;
-    case IDM_STANDARD_RULES: return t.drawUntilPlayable == 0;
-    case IDM_DRAW_UNTIL_PLAYABLE: return t.drawUntilPlayable != 0;
-    case IDM_ONE_DEAL: return t.singleDealMatch != 0;
-    case IDM_PLAY_TO_500: return t.singleDealMatch == 0;
-    default: return false;
-  }
+  const SettingCommand* command = FindSettingCommand(commandId);
+  return command != nullptr && SettingValue(command->setting) == command->value;
 }

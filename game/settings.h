@@ -4,12 +4,27 @@
 // all mean the same thing by the same number.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 // The defaults the menu's marks show at start: four players, sound on, standard
 // rules, one-deal matches; no deal in progress.
 void SetStartupDefaults();
 // Start-up as a fresh window does it: the defaults, then the generator seeded
 // from the calendar and a shuffled deck, with no deal started.
 void StartUpTable();
+
+// The four settings the menu changes, each a group of items of which one is
+// marked; and every settings command with the setting it sets and its value.
+enum class Setting : std::uint8_t { kSound, kPlayers, kRules, kLength };
+struct SettingCommand {
+  int commandId;
+  Setting setting;
+  int value;  // sound 1 on; players 2..4; rules 1 keep drawing; length 1 one deal
+};
+extern const std::array<SettingCommand, 9> kSettingCommands;
+// The entry of commandId, or null for a command that sets nothing.
+const SettingCommand* FindSettingCommand(int commandId);
 
 // Assigns the setting that commandId names (sound, player count, draw rule,
 // match length). False, and nothing changed, for any other id.
