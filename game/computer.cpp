@@ -27,9 +27,7 @@ void ComputerTurn(int seat) {
       PlayCard(seat, PileCount(hand) - 1, &cue);
     } else {
       TellSeat(TableEventKind::kKept, seat);
-      // With nothing to draw the seat passes under both rules, or the deal would
-      // stand still with this seat retrying for ever.
-      if (drawn == kNoCard || !t.drawUntilPlayable) t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(seat));
+      if (TurnPassesAfterDraw(drawn)) t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(seat));
     }
   }
   FinishMove(seat, cue);

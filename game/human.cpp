@@ -77,7 +77,8 @@ void DrawFromPile() {
   ShowTable();
   SoundCue cue = IDW_CLICK;
   bool played = false;
-  if (drawn == kNoCard || !t.drawUntilPlayable) {
+  // The drawn card may be played at once only where the turn would pass.
+  if (TurnPassesAfterDraw(drawn)) {
     t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(kHumanSeat));
     if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn) && AskPlayDrawnCard(mainWindow)) {
       played = PlayCard(kHumanSeat, PileCount(t.hands[kHumanSeat]) - 1, &cue);

@@ -49,6 +49,8 @@ int NextPlayer(int seat) {
   return next;
 }
 
+bool TurnPassesAfterDraw(CardCode drawn) { return drawn == kNoCard || !gameTable.drawUntilPlayable; }
+
 static void NameColor(int seat) {
   gameTable.currentColor = seat == kHumanSeat ? AskColor(mainWindow) : ChooseColor(seat);
 }
