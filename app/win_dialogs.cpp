@@ -7,6 +7,7 @@
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
+#include "words/words.h"
 
 std::uint8_t confirmResult = 0;
 
@@ -18,13 +19,10 @@ INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
   return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
 }
 
-// A field's text is ASCII (digits or "N/A"), widened as it stands.
+// A field's text is digits, or the string table's word for a seat not at the table.
 void SetField(HWND dialog, const DialogField& field) {
-  wchar_t text[sizeof field.text] = {};
-  for (std::size_t i = 0; i + 1 < sizeof field.text && field.text[i] != '\0'; ++i) {
-    text[i] = static_cast<wchar_t>(field.text[i]);
-  }
-  SetDlgItemTextW(dialog, field.controlId, text);
+  const std::wstring text = Utf16(field.seatOut ? Word(IDS_SEAT_OUT_FIELD) : field.text);
+  SetDlgItemTextW(dialog, field.controlId, text.c_str());
 }
 
 // A picture control loads its bitmap anew at every opening and leaves it behind

@@ -1,7 +1,6 @@
 #include "game/dialog_fields.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "game/statistics.h"
 #include "game/table.h"
@@ -20,9 +19,7 @@ DialogField Number(int controlId, long long value, int mostDigits) {
 
 DialogField SeatScore(int controlId, int seat, std::int32_t value) {
   if (seat < gameTable.playerCount) return Number(controlId, value, 4);
-  DialogField field{controlId, {}, true};
-  std::strcpy(field.text, "N/A");
-  return field;
+  return DialogField{controlId, {}, true};
 }
 
 }  // namespace

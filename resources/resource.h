@@ -163,6 +163,8 @@
 #define IDS_CARD_BACK 2109
 #define IDS_SCORE_FIELD 2110
 #define IDS_NOT_PLAYING 2111
+// What the score dialog shows in the fields of a seat not at the table.
+#define IDS_SEAT_OUT_FIELD 2112
 
 // The page's own words (under ZOT_PAGE).
 #define IDS_MOVES 2003

@@ -40,7 +40,9 @@ int Show(int templateId, const std::string& fields = std::string(), int marked =
 template <std::size_t N>
 std::string FieldLines(const std::array<DialogField, N>& fields) {
   std::string lines;
-  for (const DialogField& field : fields) lines += std::to_string(field.controlId) + "=" + field.text + "\n";
+  for (const DialogField& field : fields) {
+    lines += std::to_string(field.controlId) + "=" + (field.seatOut ? Word(IDS_SEAT_OUT_FIELD) : field.text) + "\n";
+  }
   return lines;
 }
 
