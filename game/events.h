@@ -1,6 +1,7 @@
 // What happens at the table, told by the rules as it happens, to whoever
-// listens: the simulator's trace, the page's spoken moves and its statistics.
-// One listener at a time; a program that sets none (Zot.exe) hears nothing.
+// listens: the simulator's trace, Zot.exe's and the page's spoken moves, the
+// page's statistics. One listener at a time; a program that sets none hears
+// nothing.
 // Events name cards as the rules know them: a listener that speaks to the
 // player must itself keep the other seats' cards hidden.
 #pragma once

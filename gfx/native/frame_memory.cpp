@@ -1,21 +1,10 @@
-// Frame pixels in plain memory; presenting only records that it happened.
+// Frame pixels in plain memory. There is no window to copy them to: whoever
+// wants the picture reads the frame buffer itself.
 #include "gfx/framebuffer.h"
-#include "gfx/native/native_platform.h"
 #include "gfx/native/plain_frame.h"
-
-namespace {
-int presentedFrames = 0;
-WindowHandle lastWindow = nullptr;
-}  // namespace
 
 bool PlatformCreateFrame(FrameBuffer& frame) { return CreatePlainFrame(frame); }
 
 void PlatformDestroyFrame(FrameBuffer& frame) { DestroyPlainFrame(frame); }
 
-void PlatformPresentFrame(const FrameBuffer&, WindowHandle window) {
-  ++presentedFrames;
-  lastWindow = window;
-}
-
-int PresentedFrameCount() { return presentedFrames; }
-WindowHandle LastPresentedWindow() { return lastWindow; }
+void PlatformPresentFrame(const FrameBuffer&, WindowHandle) {}

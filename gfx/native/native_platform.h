@@ -1,5 +1,5 @@
 // What the plain-memory platform adds for tools and tests: where the bitmap
-// files are read from, and a record of the frames presented.
+// files are read from.
 #pragma once
 
 #include "game/shell.h"
@@ -8,7 +8,3 @@
 // folder built in (the source tree's resources/bitmaps).
 void SetBitmapDirectory(const char* directory);
 const char* BitmapDirectory();
-
-// Presenting only counts: there is no window to copy to.
-int PresentedFrameCount();
-WindowHandle LastPresentedWindow();

@@ -1,6 +1,7 @@
 #include "gfx_test_support.h"
 
 #include "gfx/framebuffer.h"
+#include "gfx/native/plain_frame.h"
 
 namespace {
 
@@ -121,3 +122,19 @@ std::vector<int> DistinctCards(int n) {
   for (int i = 0; i < n; ++i) cards.push_back(1 + i % 54);
   return cards;
 }
+
+namespace {
+int presentedFrames = 0;
+WindowHandle lastWindow = nullptr;
+}  // namespace
+
+// In place of the tools' plain-memory platform, which presents nowhere.
+bool PlatformCreateFrame(FrameBuffer& frame) { return CreatePlainFrame(frame); }
+void PlatformDestroyFrame(FrameBuffer& frame) { DestroyPlainFrame(frame); }
+void PlatformPresentFrame(const FrameBuffer&, WindowHandle window) {
+  ++presentedFrames;
+  lastWindow = window;
+}
+
+int PresentedFrameCount() { return presentedFrames; }
+WindowHandle LastPresentedWindow() { return lastWindow; }

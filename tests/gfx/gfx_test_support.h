@@ -9,6 +9,7 @@
 #include <ostream>
 #include <vector>
 
+#include "game/shell.h"
 #include "game/table.h"
 #include "gfx/sprite.h"
 
@@ -69,3 +70,7 @@ void SetPile(CardPile& pile, std::initializer_list<int> cards);
 void SetPile(CardPile& pile, const std::vector<int>& cards);
 // n coloured card codes, distinct while n <= 54.
 std::vector<int> DistinctCards(int n);
+
+// The drawing tests' platform: frames in plain memory, presenting counted.
+int PresentedFrameCount();
+WindowHandle LastPresentedWindow();
