@@ -18,7 +18,7 @@ namespace {
 TEST(Names, CardsColorsSeatsAndCounts) {
   const struct { int code; std::string name; } cards[] = {
       {1, "أزرق 0"}, {11, "أزرق اسحب اثنتين"}, {26, "أخضر تخطَّ"}, {33, "أحمر 6"}, {52, "أصفر تخطَّ"},
-      {53, Word(IDS_WILD)}, {54, Word(IDS_WILD_DRAW_FOUR)}, {0, ""}, {55, ""}};
+      {53, "ورقة اختيار اللون"}, {54, "ورقة اختيار اللون وسحب أربع"}, {0, ""}, {55, ""}};
   for (const auto& c : cards) EXPECT_EQ(CardName(c.code), c.name) << c.code;
   EXPECT_EQ(SeatName(0), "أنت");
   EXPECT_EQ(SeatName(3), "اللاعب 4");
@@ -130,8 +130,8 @@ TEST(Narration, RefusalsSayWhy) {
     return NarrateEvent(TableEvent{TableEventKind::kRefused, static_cast<std::int8_t>(seat), card, 0, 0, 0});
   };
   EXPECT_EQ(refused(2, kNoCard), "ليس دورك الآن: الدور للاعب 3.");
-  EXPECT_EQ(refused(0, kNoCard), Word(IDS_SAY_REFUSED_NOTHING));
-  EXPECT_EQ(refused(0, kWildDrawFour), Say(IDS_SAY_REFUSED_HELD, {CardName(kWildDrawFour), "أحمر"}));
+  EXPECT_EQ(refused(0, kNoCard), "اضغط على ورقة من أوراقك أو على كومة السحب.");
+  EXPECT_EQ(refused(0, kWildDrawFour), "لا تُلعب ورقة اختيار اللون وسحب أربع وفي يدك ورقة من اللون المطلوب، أحمر.");
   EXPECT_EQ(refused(0, 2), "لا تُلعب أزرق 1 هنا: اللون المطلوب أحمر، أو الرقم 6.");
   t.discardPile.cards[0] = kWild;
   EXPECT_EQ(refused(0, 2), "لا تُلعب أزرق 1 هنا: اللون المطلوب أحمر.");
