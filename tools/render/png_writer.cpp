@@ -1,22 +1,10 @@
 #include "tools/render/png_writer.h"
 
-#include <algorithm>
-#include <array>
+#include <zlib.h>
+
 #include <cstdio>
 
-#include "tools/render/deflate.h"
-
 namespace {
-
-std::array<std::uint32_t, 256> MakeCrcTable() {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t n = 0; n < 256; ++n) {
-    std::uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
-}
 
 void PutU32BigEndian(std::vector<std::uint8_t>& out, std::uint32_t v) {
   out.push_back(static_cast<std::uint8_t>(v >> 24));
@@ -30,7 +18,17 @@ void PutChunk(std::vector<std::uint8_t>& out, const char type[5], const std::vec
   const std::size_t typeAt = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
-  PutU32BigEndian(out, Crc32(out.data() + typeAt, 4 + data.size()));
+  PutU32BigEndian(out, static_cast<std::uint32_t>(crc32(0, out.data() + typeAt, static_cast<uInt>(4 + data.size()))));
+}
+
+// A zlib stream of `data`, empty when zlib could not make one. Level: the pictures the tests compare are many and
+// thrown away, the icons few and kept.
+std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& data, int level) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::vector<std::uint8_t> out(size);
+  if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), level) != Z_OK) return {};
+  out.resize(size);
+  return out;
 }
 
 // The signature and the header chunk: deflate, filter method 0, no interlace.
@@ -46,22 +44,6 @@ std::vector<std::uint8_t> PngStart(int width, int height, std::uint8_t bitDepth,
 
 }  // namespace
 
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t length, std::uint32_t crc) {
-  static const std::array<std::uint32_t, 256> table = MakeCrcTable();
-  crc = ~crc;
-  for (std::size_t i = 0; i < length; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
-
-std::uint32_t Adler32(const std::uint8_t* data, std::size_t length, std::uint32_t adler) {
-  std::uint32_t a = adler & 0xFFFF, b = adler >> 16;
-  for (std::size_t i = 0; i < length; ++i) {
-    a = (a + data[i]) % 65521;
-    b = (b + a) % 65521;
-  }
-  return (b << 16) | a;
-}
-
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint8_t>& rgb) {
   // Scanlines with filter byte 0 (none).
   const std::size_t stride = static_cast<std::size_t>(width) * 3;
@@ -73,26 +55,10 @@ std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std
     raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(stride));
   }
 
-  // zlib stream: header (deflate, 32K window, no preset dictionary), stored
-  // blocks of at most 65535 bytes, Adler-32 of the raw data.
-  std::vector<std::uint8_t> zlib = {0x78, 0x01};
-  std::size_t at = 0;
-  do {
-    const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
-    const bool last = at + length == raw.size();
-    zlib.push_back(last ? 1 : 0);
-    zlib.push_back(static_cast<std::uint8_t>(length));
-    zlib.push_back(static_cast<std::uint8_t>(length >> 8));
-    zlib.push_back(static_cast<std::uint8_t>(~length));
-    zlib.push_back(static_cast<std::uint8_t>(~length >> 8));
-    zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-    at += length;
-  } while (at < raw.size());
-  PutU32BigEndian(zlib, Adler32(raw.data(), raw.size()));
-
+  const std::vector<std::uint8_t> packed = Deflate(raw, Z_BEST_SPEED);
+  if (packed.empty()) return {};
   std::vector<std::uint8_t> png = PngStart(width, height, 8, 2);  // 8-bit RGB
-  PutChunk(png, "IDAT", zlib);
+  PutChunk(png, "IDAT", packed);
   PutChunk(png, "IEND", {});
   return png;
 }
@@ -110,6 +76,8 @@ std::vector<std::uint8_t> EncodePalettePng(int width, int height, const std::vec
       raw[rowAt + static_cast<std::size_t>(x) / 2] |= static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
     }
   }
+  const std::vector<std::uint8_t> packed = Deflate(raw, Z_BEST_COMPRESSION);
+  if (packed.empty()) return {};
   std::vector<std::uint8_t> png = PngStart(width, height, 4, 3);  // 4-bit palette
   PutChunk(png, "PLTE", palette);
   if (clearIndex >= 0) {
@@ -118,13 +86,14 @@ std::vector<std::uint8_t> EncodePalettePng(int width, int height, const std::vec
     alpha.back() = 0;
     PutChunk(png, "tRNS", alpha);
   }
-  PutChunk(png, "IDAT", ZlibDeflate(raw));
+  PutChunk(png, "IDAT", packed);
   PutChunk(png, "IEND", {});
   return png;
 }
 
 bool WritePng(const char* path, int width, int height, const std::vector<std::uint8_t>& rgb) {
   const std::vector<std::uint8_t> png = EncodePng(width, height, rgb);
+  if (png.empty()) return false;
   std::FILE* file = std::fopen(path, "wb");
   if (file == nullptr) return false;
   const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
