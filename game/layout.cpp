@@ -1,6 +1,9 @@
 // The fans of the hands, and the hit tests of the human's presses.
 #include "game/layout.h"
 
+// Every twelve more cards the fans close up a step, so that a growing hand
+// first spreads, then stays about the width it had: the human's fan of twelve is
+// 280 px wide, of twenty-four 428, of thirty-six 480, on the 600 px table.
 int FanSpacingUnit(int n) {
   if (n <= 12) return 10;
   if (n <= 24) return 8;
@@ -8,6 +11,8 @@ int FanSpacingUnit(int n) {
   return 4;
 }
 
+// Cards 2h apart, the fan centred on the table's middle (x 300) at the widest
+// step and drifting right by a few pixels as it closes up.
 int HandCardLeft(int n, int i) {
   const int h = FanSpacingUnit(n);
   return 300 - h * n - 2 * h + 2 * h * i;
@@ -50,6 +55,12 @@ Fan FanOf(int players, int seat) {
 
 }  // namespace
 
+// The computer seats' backs lie u apart, half the human's step, since only
+// their count matters. The top fan is centred over the piles; of four players,
+// the side fans sit level with the piles, 10 px in from either edge (the right
+// one grows leftwards, so its last card always ends 5 px plus a step from the
+// edge); of three, the two fans sit higher and further in, on either side of
+// the one at the top they replace.
 TableRect OpponentCard(int players, int seat, int n, int i) {
   const int u = FanSpacingUnit(n);
   switch (FanOf(players, seat)) {
