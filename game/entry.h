@@ -7,7 +7,7 @@
 #include "game/dialog_fields.h"  // what the score and statistics dialogs show in each field
 #include "game/events.h"         // SetTableObserver: the table's events as they happen
 #include "game/human.h"          // the human's moves: play a card, draw
-#include "game/input.h"          // presses, keys and the keyboard's selection
+#include "game/table_input.h"          // presses, keys and the keyboard's selection
 #include "game/layout.h"         // where the hand and the piles lie, for what a shell shows of them
 #include "game/match.h"          // StartMatch
 #include "game/pacing.h"         // the pacing test a main loop makes, OnTurnTimer

@@ -1,7 +1,7 @@
 // The table scene: felt, then either the deal in progress or the idle table.
 #include "gfx/scene.h"
 
-#include "game/input.h"
+#include "game/table_input.h"
 #include "game/layout.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"

@@ -39,7 +39,7 @@
 #include "game/rules.h"
 #include "game/settings.h"
 #include "game/table.h"
-#include "game/input.h"
+#include "game/table_input.h"
 #include "tools/sim/headless.h"
 #include "words/names.h"
 #include "words/narrator.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/input.h"
+#include "game/table_input.h"
 #include "game/layout.h"
 #include "game/pacing.h"
 #include "game/rules.h"

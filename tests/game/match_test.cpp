@@ -5,7 +5,7 @@
 #include "game/cards.h"
 #include "game/match.h"
 #include "game/computer.h"
-#include "game/input.h"
+#include "game/table_input.h"
 #include "game/layout.h"
 #include "game/pacing.h"
 #include "game/table.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "game/input.h"
+#include "game/table_input.h"
 #include "game/layout.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"

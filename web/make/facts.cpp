@@ -10,7 +10,7 @@
 
 #include "game/cards.h"
 #include "game/events.h"
-#include "game/input.h"
+#include "game/table_input.h"
 #include "game/layout.h"
 #include "gfx/framebuffer.h"
 #include "tools/assetgen/palette.h"

@@ -1,5 +1,5 @@
 // Keys, buttons and presses on the table, turned into the human's moves.
-#include "game/input.h"
+#include "game/table_input.h"
 
 #include <cstring>
 
