@@ -52,6 +52,13 @@ const write = (key, value) => {
   }
 };
 
+// Storage the browser keeps under pressure, asked once a visit where it can
+// be: an installed app is granted it. Refused, or never answered, the page
+// plays as before.
+function askToPersist() {
+  navigator.storage?.persisted?.().then((persisted) => persisted || navigator.storage.persist()).catch(() => {});
+}
+
 function checkOwner() {
   // The value as it stands now, not as an event reported it: events of two
   // tabs that claimed at once may arrive in either order.
@@ -66,6 +73,7 @@ export function open(whenInactive) {
   onInactive = whenInactive;
   storage = storageOrNull();
   if (storage === null) return null;
+  askToPersist();
   write(kOwnerKey, tab);
   window.addEventListener('storage', (event) => {
     if (event.key === kOwnerKey || event.key === null) checkOwner();
