@@ -12,7 +12,7 @@ const os = require('os');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
-const { fs, path, pageFile, outDir, checkEq, canvasRgb, differing, errors, watchErrors, framed, words, run } = require('./page_lib.js');
+const { fs, path, pageFile, outDir, checkEq, canvasRgb, differing, errors, watchErrors, watchPolicy, framed, words, run } = require('./page_lib.js');
 
 const W = words.strings;
 const kMarker = 'build two';
@@ -42,6 +42,7 @@ run('site tests', async (browser, site) => {
   // Chromium never finds an incognito context installable: a profile of its own.
   const context = await chromium.launchPersistentContext(profile,
     { executablePath: '/usr/bin/chromium', args: ['--no-sandbox'], viewport: { width: 1280, height: 720 } });
+  await context.addInitScript(watchPolicy);
   try {
     const page = context.pages()[0] || await context.newPage();
     watchErrors(page);
@@ -108,6 +109,7 @@ run('site tests', async (browser, site) => {
   // visit to the other.
   site.folders = new Map([['/a/', pageFile], ['/b/', second]]);
   const both = await browser.newContext();
+  await both.addInitScript(watchPolicy);
   const [a, b] = [site.url + 'a/', site.url + 'b/'];
   for (const url of [a, b]) {
     const page = await both.newPage();
