@@ -332,7 +332,7 @@ run('browser tests', async (browser) => {
   const before = errors.length;
   const [policy, injected] = await page.evaluate(() => {
     document.body.append(Object.assign(document.createElement('script'), { textContent: 'window.injected = true' }));
-    return [document.querySelector('meta[http-equiv="Content-Security-Policy"]').content, 'injected' in window];
+    return [document.querySelector('meta[http-equiv="Content-Security-Policy"]')?.content ?? '', 'injected' in window];
   });
   await page.waitForTimeout(100);
   const blocked = errors.splice(before).filter((e) => e.includes('policy blocked inline')).length;
