@@ -90,8 +90,7 @@ function instrument() {
   };
 }
 
-// Whatever the page's Content-Security-Policy blocks is an error of the page,
-// heard from before its first script runs.
+// What the page's policy blocks is an error of the page, heard from before its first script.
 function watchPolicy() {
   document.addEventListener('securitypolicyviolation', (e) => console.error(`policy blocked ${e.blockedURI} (${e.violatedDirective})`));
 }
@@ -182,8 +181,7 @@ const audited = new Set();
 async function audit(page, state) {
   if (audited.has(state)) return;
   audited.add(state);
-  // Evaluated, not added as a script element: the page's policy runs no script it did not write.
-  if (!await page.evaluate(() => 'axe' in window)) await page.evaluate(`${axeSource}\n;0`);
+  if (!await page.evaluate(() => 'axe' in window)) await page.evaluate(`${axeSource}\n;0`);  // a script element: blocked
   const report = page.evaluate(async () => (await window.axe.run(document)).violations
     .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`));
   // axe waits on timers: a page on the test's clock has them run a millisecond at a time.
