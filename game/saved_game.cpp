@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::string_view kHeader = "zot-save 1\n";
+constexpr const char* kVersionKey = "zot-save";
 constexpr std::string_view kEnd = "end\n";
 // One character a card keeps the whole deck to 108 bytes.
 constexpr std::string_view kCardLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz*+";
@@ -207,8 +207,9 @@ void RestoreGame(const SavedGame& saved, std::uint32_t now) {
 
 std::string EncodeSavedGame(const SavedGame& saved) {
   const GameTable& t = saved.table;
-  std::string out(kHeader);
+  std::string out;
   out.reserve(700);
+  PutNumbers(out, kVersionKey, {kSavedGameVersion});
   PutNumbers(out, "players", {t.playerCount});
   PutNumbers(out, "untilPlayable", {t.drawUntilPlayable});
   PutNumbers(out, "oneDeal", {t.singleDealMatch});
@@ -240,7 +241,7 @@ std::string EncodeSavedGame(const SavedGame& saved) {
 bool DecodeSavedGame(std::string_view text, SavedGame* out) {
   if (text.size() > kMaxSavedGameBytes) return false;
   Reader r{text, true};
-  Take(r, kHeader);
+  if (Field(r, kVersionKey, UINT32_MAX) != kSavedGameVersion) return false;
   SavedGame g{};
   GameTable& t = g.table;
   t.playerCount = static_cast<std::int32_t>(Field(r, "players", kSeatCount));
@@ -275,4 +276,9 @@ bool DecodeSavedGame(std::string_view text, SavedGame* out) {
   if (!Take(r, kEnd) || !r.rest.empty() || !PossibleGame(g)) return false;
   *out = g;
   return true;
+}
+
+std::uint32_t SavedGameVersion(std::string_view text) {
+  Reader r{text, true};
+  return Field(r, kVersionKey, UINT32_MAX);
 }

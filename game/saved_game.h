@@ -45,6 +45,8 @@ struct SavedGame {
   MatchStatistics statistics;
 };
 
+// The version this build writes and reads: the first line's number.
+constexpr std::uint32_t kSavedGameVersion = 1;
 // Longer texts are refused unread; a save of this version stays under 700 bytes.
 constexpr std::size_t kMaxSavedGameBytes = 4096;
 // A page asleep for hours owes the computer seat one move, not a backlog: the
@@ -62,3 +64,8 @@ std::string EncodeSavedGame(const SavedGame& saved);
 // False, and *out untouched, for anything that is not a save of this version
 // describing a game that can be.
 bool DecodeSavedGame(std::string_view text, SavedGame* out);
+// The version the text's first line names ("zot-save N"), whatever follows and
+// however long the text, or 0 when it begins with no such line. A save of a
+// newer version is another build's game: this one neither reads it nor
+// writes over it.
+std::uint32_t SavedGameVersion(std::string_view text);

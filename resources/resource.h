@@ -187,3 +187,8 @@
 #define IDS_APP_DESCRIPTION 2122
 #define IDS_MODULE_MISSING 2123
 #define IDS_MODULE_FAILED 2124
+// The saved game the page could not read, could not keep aside, must not
+// write over, or could not write.
+#define IDS_SAVE_NOT_KEPT 2125
+#define IDS_SAVE_NEWER 2126
+#define IDS_SAVE_REFUSED 2127

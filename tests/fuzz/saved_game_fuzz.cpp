@@ -1,4 +1,5 @@
-// libFuzzer target: arbitrary bytes as a saved game. Whatever decodes must write
+// libFuzzer target: arbitrary bytes as a saved game. Whatever decodes must be of
+// this build's version by its first line alone, write
 // back as exactly the text it was read from, that text must decode to the same
 // game, and the game restored and captured again must still be that game.
 #include <cstddef>
@@ -27,7 +28,9 @@ bool SameGame(const SavedGame& a, const SavedGame& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   SavedGame game;
+  const std::uint32_t version = SavedGameVersion(text);
   if (!DecodeSavedGame(text, &game)) return 0;
+  if (version != kSavedGameVersion) std::abort();
   const std::string written = EncodeSavedGame(game);
   SavedGame again;
   if (written != text || !DecodeSavedGame(written, &again) || !SameGame(game, again)) std::abort();

@@ -170,3 +170,10 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
     EXPECT_FALSE(DecodeSavedGame(std::string_view(text).substr(0, cut), &out)) << "cut at " << cut;
   }
 }
+
+TEST(SavedGame, VersionIsReadFromTheFirstLineAlone) {
+  const std::pair<std::string, std::uint32_t> cases[] = {{"zot-save 2\n" + std::string(3 << 20, '\0'), 2},
+      {"zot-save 4294967295\n", 4294967295u}, {"zot-save 4294967296\n", 0}, {"zot-save 02\n", 0}, {"zot-save 2", 0},
+      {"zot-save 2 \n", 0}, {" zot-save 2\n", 0}};
+  for (const auto& [text, version] : cases) EXPECT_EQ(SavedGameVersion(text), version) << text.substr(0, 24);
+}

@@ -90,6 +90,11 @@ function instrument() {
   };
 }
 
+// What the page's policy blocks is an error of the page, heard from before its first script.
+function watchPolicy() {
+  document.addEventListener('securitypolicyviolation', (e) => console.error(`policy blocked ${e.blockedURI} (${e.violatedDirective})`));
+}
+
 const errors = [];
 function watchErrors(page) {
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
@@ -115,6 +120,7 @@ async function openPage(browser, seconds, viewport, options = {}) {
     await page.clock.setFixedTime(seconds * 1000);
   }
   await page.addInitScript(instrument);
+  await page.addInitScript(watchPolicy);
   await page.goto(pageUrl());
   await framed(page);
   return page;
@@ -175,7 +181,7 @@ const audited = new Set();
 async function audit(page, state) {
   if (audited.has(state)) return;
   audited.add(state);
-  if (!await page.evaluate(() => 'axe' in window)) await page.addScriptTag({ content: axeSource });
+  if (!await page.evaluate(() => 'axe' in window)) await page.evaluate(`${axeSource}\n;0`);  // a script element: blocked
   const report = page.evaluate(async () => (await window.axe.run(document)).violations
     .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`));
   // axe waits on timers: a page on the test's clock has them run a millisecond at a time.
@@ -309,6 +315,6 @@ async function run(name, body) {
 
 module.exports = {
   fs, path, pageFile, pageUrl, served, serve, resources, outDir, check, checkEq, render, canvasRgb, differing, expectTable,
-  errors, watchErrors, framed, openPage, state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks,
+  errors, watchErrors, watchPolicy, framed, openPage, state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks,
   dialogTexts, waitDialog, words, planOf, dialogOpen, followPlan, run,
 };

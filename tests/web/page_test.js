@@ -9,7 +9,7 @@
 'use strict';
 const { fs, path, pageFile, pageUrl, served, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage,
   state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks, dialogTexts, waitDialog, words, planOf,
-  run } = require('./page_lib.js');
+  errors, run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -328,6 +328,16 @@ run('browser tests', async (browser) => {
   const idle = await state(page);
   check('idle: no timer, interval or animation frame', idle.pending + idle.timeouts + idle.intervals + idle.frames === 0,
         JSON.stringify(idle));
+  // The page's policy: strict, and in force: a script put in by another does not run, and is reported.
+  const before = errors.length;
+  const [policy, injected] = await page.evaluate(() => {
+    document.body.append(Object.assign(document.createElement('script'), { textContent: 'window.injected = true' }));
+    return [document.querySelector('meta[http-equiv="Content-Security-Policy"]')?.content ?? '', 'injected' in window];
+  });
+  await page.waitForTimeout(100);
+  const strict = ['default-src', 'object-src', 'base-uri'].every((d) => policy.includes(`${d} 'none'`)) && !/'unsafe-/.test(policy);
+  checkEq('a strict policy, in force', [strict, injected, errors.splice(before).filter((e) => e.includes('policy blocked')).length],
+          [true, false, 1]);
   await menuAndDialogs(page, 1767225624);
   await page.close();
 

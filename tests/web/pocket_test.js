@@ -96,7 +96,9 @@ function brokenSaves(valid) {
   const draw = valid.match(/^draw (.*)$/m)[1];
   return {
     empty: '', garbage: '{"table": [1, 2, 3]}', truncated: valid.slice(0, valid.length / 2),
-    'another version': valid.replace('zot-save 1', 'zot-save 2'), 'trailing garbage': valid + 'x\n',
+    'no version': valid.replace('zot-save 1', 'zot-save 0'), 'trailing garbage': valid + 'x\n',
+    // Read as a C string it was the valid save.
+    'a NUL, then more': valid + '\0x', 'two million characters': 'zot-save 1\n' + 'x'.repeat(2e6),
     'five players': edit('players', 5), 'a turn beyond the seats': edit('turn', 7), 'a fifth colour': edit('color', 4),
     'a card doubled': edit('draw', draw + draw[0]), 'a card missing': edit('draw', draw.slice(1)),
     'a field twice': valid.replace(/^sound .*$/m, '$&\n$&'), 'too long': 'zot-save 1\n' + 'x'.repeat(100000),
@@ -247,18 +249,25 @@ run('pocket tests', async (browser) => {
   });
   check('reloaded match: played to its end', ended && done.size === reloads.size, JSON.stringify([...done]));
 
-  // Broken saves: a fresh table and the notice, the broken text kept aside.
+  // Broken saves: a fresh table that deals, the notice, the text kept aside (the last three only); a newer
+  // build's save said and never written over.
   const valid = await page.evaluate((key) => localStorage.getItem(key), kSaveKey);
   check('a save of the versioned kind', valid.startsWith('zot-save 1\n') && valid.length < 4096, valid.slice(0, 40));
-  for (const [kind, text] of Object.entries(brokenSaves(valid))) {
+  const aside = () => page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('zot.match.v1.unread.'))
+    .sort((a, b) => a.split('.').pop() - b.split('.').pop()).map((k) => localStorage.getItem(k)));
+  const broken = { ...brokenSaves(valid), newer: valid.replace('zot-save 1', 'zot-save 2') };
+  for (const [kind, text] of Object.entries(broken)) {
     await page.evaluate(([key, value]) => localStorage.setItem(key, value), [kSaveKey, text]);
     await page.reload();
     await framed(page);
-    const seen = await page.evaluate(() => [document.getElementById('notice').hidden, document.getElementById('notice-text').textContent,
-      localStorage.getItem('zot.match.v1.unread')]);
-    checkEq(`broken save (${kind}): notice, text kept aside`, seen, [false, W.IDS_SAVE_UNREADABLE, text]);
+    const notice = await page.evaluate(() => [document.getElementById('notice').hidden, document.getElementById('notice-text').textContent]);
     checkEq(`broken save (${kind}): a fresh table`, differing(await canvasRgb(page), render('idle3', ['render', '--idle', '--players', '4'])), 0);
+    await page.locator('#draw-pile').dispatchEvent('click');
+    const kept = kind === 'newer' ? await page.evaluate((key) => localStorage.getItem(key), kSaveKey) : (await aside()).pop();
+    checkEq(`${kind} save: said, dealt, kept`, [notice, (await hand(page)).length, kept],
+            [[false, kind === 'newer' ? W.IDS_SAVE_NEWER : W.IDS_SAVE_UNREADABLE], 7, text]);
   }
+  checkEq('the last three broken saves kept aside', await aside(), Object.values(brokenSaves(valid)).slice(-3));
   await page.context().close();
 
   // Restoring a save is quick, on the real clock.
@@ -283,6 +292,25 @@ run('pocket tests', async (browser) => {
   checkEq('storage refused: the match deals', differing(await canvasRgb(page), render('deal0', ['render', '--seed', String(seed), '--moves', '0'])), 0);
   checkEq('storage refused: no notice', await page.$eval('#notice', (e) => e.hidden), true);
   await refusing.close();
+
+  // A full quota: said once, and the save tried again after the next move.
+  const full = await browser.newContext({ viewport: { width: 1280, height: 720 } });
+  await full.addInitScript(() => { Storage.prototype.setItem = new Proxy(Storage.prototype.setItem, { apply(set, store, [key, value]) {
+    if (key === 'zot.match.v1' && !window.roomAgain) throw new DOMException('full', 'QuotaExceededError');
+    return set.call(store, key, value);
+  } }); });
+  page = await openPage(browser, seed, null, { context: full });
+  await page.locator('#draw-pile').dispatchEvent('click');
+  const said = await page.$eval('#notice', (e) => [e.hidden, e.getAttribute('role'), e.firstChild.textContent]);
+  await page.click('#notice-close');
+  await page.keyboard.press('ArrowRight');
+  const again = await page.$eval('#notice', (e) => e.hidden);
+  await page.evaluate(() => { window.roomAgain = true; });
+  await page.keyboard.press('ArrowRight');
+  checkEq('storage full: said once, in a live region; saved after the next move once there is room',
+          [said, again, await page.evaluate((key) => /^dealActive 1$/m.test(localStorage.getItem(key)), kSaveKey)],
+          [[false, 'status', W.IDS_SAVE_REFUSED], true, true]);
+  await full.close();
 
   // Two tabs: the newer one keeps the save; the older one stops and offers to
   // play here.

@@ -3,8 +3,10 @@
 // site (build/web/site) locally, and for the page's tests and benchmarks:
 //   node tools/site/serve.js build/web/site [PORT]
 // As a module, serve(root) gives a host whose `altered` map answers the files
-// whose names start with a key with its bytes instead, and whose stop() and
-// start() take the server away and back at the same address.
+// whose names start with a key with its bytes instead (or, for a function, as
+// the function answers the response), whose `folders` map serves the paths
+// under a key ('/a/') from that folder, and whose stop() and start() take the
+// server away and back at the same address.
 'use strict';
 const fs = require('fs');
 const http = require('http');
@@ -15,11 +17,14 @@ const kTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', 
 
 function serve(root) {
   const sockets = new Set();
-  const host = { root, altered: new Map(), url: null };
+  const host = { root, altered: new Map(), folders: new Map(), url: null };
   const server = http.createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://host').pathname) || 'index.html';
+    const { pathname } = new URL(request.url, 'http://host');
+    const name = pathname.endsWith('/') ? 'index.html' : path.basename(pathname);
     const altered = [...host.altered].find(([prefix]) => name.startsWith(prefix));
-    const file = path.join(host.root, name);
+    if (typeof altered?.[1] === 'function') return altered[1](response);
+    const folder = [...host.folders].find(([prefix]) => pathname.startsWith(prefix));
+    const file = path.join(folder ? folder[1] : host.root, name);
     if (!altered && !fs.existsSync(file)) return response.writeHead(404).end();
     response.writeHead(200, { 'Content-Type': kTypes[path.extname(name)] || 'application/octet-stream' });
     response.end(altered ? altered[1] : fs.readFileSync(file));

@@ -1,8 +1,9 @@
 // Writes the page's module of the game's facts ("zot-facts"): the table's and a
 // card's size, the card codes the page names, the table's keys, the names of
 // the table's events, every entry point of the module with the types the page
-// passes it, and the felt's colour the page paints before the first frame (and
-// the app's theme colour). Read from the C++ itself at build time, so the page never
+// passes it, the saved game's limit and what a restore made of a save, and the
+// felt's colour the page paints before the first frame (and the app's theme
+// colour). Read from the C++ itself at build time, so the page never
 // restates them; a page script that names anything else does not build.
 //   node facts.js > zot_facts.js
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "game/events.h"
 #include "game/table_input.h"
 #include "game/layout.h"
+#include "game/saved_game.h"
 #include "gfx/framebuffer.h"
 #include "tools/assetgen/palette.h"
 #include "web/module/entry_points.h"
@@ -72,6 +74,10 @@ int main() {
   Constant("kCardBack", 0);
   Constant("kWild", kWild);
   Constant("kWildDrawFour", kWildDrawFour);
+  Constant("kMaxSavedGameBytes", kMaxSavedGameBytes);
+  Constant("kRestored", kRestored);
+  Constant("kRestoreUnreadable", kRestoreUnreadable);
+  Constant("kRestoreNewer", kRestoreNewer);
   std::printf("export const kFeltColour = '#%02x%02x%02x';\n", assetgen::kFeltBase.r, assetgen::kFeltBase.g,
               assetgen::kFeltBase.b);
 
@@ -100,6 +106,7 @@ int main() {
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);
   ZOT_ENTRY_POINT(zot_save);
+  ZOT_ENTRY_POINT(zot_restore_buffer);
   ZOT_ENTRY_POINT(zot_restore);
   return 0;
 }

@@ -27,6 +27,7 @@ const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
 const site = require('./site.js');
 const { helpHtml } = require('./help_html.js');
+const { withPolicy } = require('./policy.js');
 
 const [out, siteDir, templateFile, rcFile, headerFile, helpFile, styleFile, pageMain, moduleFile, factsFile, resources,
   workerFile] = process.argv.slice(2);
@@ -95,12 +96,13 @@ const parts = {
   assets: gzip(assets.bytes),
 };
 
-// The template with its head and end of body for one of the two pages.
-function page(head, bodyEnd) {
+// The template with its head and end of body for one of the two pages, under
+// a policy that allows it what it loads besides its own inline script and style.
+function page(head, bodyEnd, allowed) {
   const fill = { FELT: felt, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
-  return template.replace(/@ZOT_(FELT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]);
+  return withPolicy(template.replace(/@ZOT_(FELT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);
 }
 
 const dataBlock = (id, bytes) => `<script type="application/octet-stream" id="${id}">${bytes.toString('base64')}</script>`;
@@ -109,6 +111,6 @@ fs.writeFileSync(out, page('<link rel="icon" href="data:,">', [
   dataBlock('zot-assets-data', parts.assets),
   // Inside a script element only "</script" could end it early.
   `<script type="module">${parts.script.replace(/<\/script/g, '<\\/script')}</script>`,
-].join('\n')));
+].join('\n'), { 'img-src': ['data:'] }));
 
 site.write(siteDir, parts, { page, words: words.strings, felt, icons: path.join(resources, 'icons'), worker: workerFile });

@@ -2,7 +2,8 @@
 // of their own, named for their content and started by the page's head at
 // once; the app's manifest and icons; and the service worker that keeps the
 // whole app for visits without the network, in a cache named for the build's
-// content, so a new build is a new cache and the old one goes.
+// content and the address it is served at, so a new build is a new cache and
+// the old one goes, and builds at two paths of one host keep a cache each.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -49,11 +50,12 @@ function write(dir, parts, { page, words, felt, icons, worker }) {
     `<link rel="preload" id="zot-module-data" href="${module}" as="fetch" crossorigin>`,
     `<link rel="preload" id="zot-assets-data" href="${assets}" as="fetch" crossorigin>`,
     `<script type="module" src="${script}"></script>`,
-  ].join('\n'), '')));
+  ].join('\n'), '', { 'script-src': ["'self'"], 'img-src': ["'self'"], 'connect-src': ["'self'"], 'manifest-src': ["'self'"],
+    'worker-src': ["'self'"] })));
 
   // The worker keeps every file, the page under the site's own address.
   const kept = [...files.keys()].sort();
-  const build = { cache: 'zot-' + contentName(...kept.map((name) => name + '\0'), ...kept.map((name) => files.get(name))),
+  const build = { content: contentName(...kept.map((name) => name + '\0'), ...kept.map((name) => files.get(name))),
     files: kept.map((name) => (name === 'index.html' ? './' : name)) };
   files.set('sw.js', Buffer.from(fs.readFileSync(worker, 'utf8').replace('@ZOT_BUILD@', () => JSON.stringify(build))));
   for (const [name, bytes] of files) fs.writeFileSync(path.join(dir, name), bytes);

@@ -31,8 +31,18 @@ const std::uint32_t* zot_card_rgba(int code);
 void zot_command(int commandId);
 int zot_setting_mark(int commandId);
 
-// store.cpp: the whole game as text, and back (1 when it was read and put in place).
+// store.cpp: the whole game as text, and back: the page copies at most
+// kMaxSavedGameBytes of the save's bytes into zot_restore_buffer(), then calls
+// zot_restore with the save's whole size in bytes.
 const char* zot_save();
-int zot_restore(const char* text);
+char* zot_restore_buffer();
+int zot_restore(int size);
 
 }  // extern "C"
+
+// What zot_restore made of the save: put in place; unreadable (the fresh
+// table stays as it was); of a newer version than this build's, which the
+// page must not write over.
+constexpr int kRestoreUnreadable = 0;
+constexpr int kRestored = 1;
+constexpr int kRestoreNewer = 2;

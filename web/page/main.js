@@ -19,7 +19,7 @@ import * as store from './store.js';
 import * as view from './view.js';
 
 let module = null, notice = null;
-let ready = false, busy = false, closed = false;
+let ready = false, busy = false, closed = false, saveRefusalSaid = false;
 let pacingTimer = null;
 const pictures = new Map();
 
@@ -52,7 +52,10 @@ function afterCall() {
   busy = false;
   if (closed) return;
   menu.showMarks();
-  store.save(query(facts.zot_save));
+  if (!store.save(query(facts.zot_save)) && !saveRefusalSaid) {
+    saveRefusalSaid = true;
+    showNotice(strings.IDS_SAVE_REFUSED, null);
+  }
   schedulePacing();
 }
 
@@ -143,20 +146,33 @@ const page = { putFrame: frame.putFrame, putView, closePage, tell, reply: view.s
 
 // --- start --------------------------------------------------------------
 
-// The saved match, if there is one the module can read; then the first move.
+// The saved match, if there is one the module can read (one it cannot is kept
+// aside, one of a newer build left as it is); then the first move.
 function started() {
   const saved = store.open(() => {
     clearPacing();
     showNotice(strings.IDS_OTHER_TAB, () => location.reload());
   });
-  if (saved !== null && query(facts.zot_restore, saved) !== 1) {
-    store.keepUnreadable(saved);
-    showNotice(strings.IDS_SAVE_UNREADABLE, null);
+  const result = saved === null ? facts.kRestored : restore(saved);
+  if (result === facts.kRestoreNewer) {
+    store.keepNewer();
+    showNotice(strings.IDS_SAVE_NEWER, null);
+  } else if (result !== facts.kRestored) {
+    showNotice(store.keepUnreadable(saved) ? strings.IDS_SAVE_UNREADABLE : strings.IDS_SAVE_NOT_KEPT, null);
   }
   performance.mark('zot-restored');
   document.getElementById('game').removeAttribute('aria-busy');
   ready = true;
   afterCall();
+}
+
+// The saved match into the module: no more of its bytes than a saved game may
+// hold, with its whole size (past the limit, for a longer one, once its
+// first bytes are in).
+function restore(text) {
+  const limit = facts.kMaxSavedGameBytes, at = query(facts.zot_restore_buffer);
+  const { read, written } = new TextEncoder().encodeInto(text, module.HEAPU8.subarray(at, at + limit));
+  return query(facts.zot_restore, read === text.length ? written : limit + 1);
 }
 
 // The saved match is read in a task of its own after main's first frame, so
