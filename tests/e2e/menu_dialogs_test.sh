@@ -4,17 +4,22 @@
 # the match with its setting in force (seats shown, draw rule), the sound
 # commands restart nothing; the information dialogs open, ignore Esc and the
 # close box, and close with OK; Manual opens the program's own help; Exit ends
-# the program with exit code 0. (Check marks are read in-process by shell_test:
-# menus cannot be read across processes under Wine.)
+# the program with exit code 0. Another program's WM_DPICHANGED of 0 is not
+# believed. (Check marks are read in-process by shell_test: menus cannot be read
+# across processes under Wine.)
 source "$(dirname "$0")/e2e_lib.sh"
+READER=$(realpath "${6:?zot_reader.exe}")
 
 seed=1767225700
 start_zot "$seed"
 model "$OUT/idle.model.png" --idle --players 4
 expect_picture idle "$OUT/idle.model.png" 20
-click 300 200
+probe dpi 0
+probe click 300 200
 model "$OUT/deal.model.png" --seed "$seed" --players 4 --rules standard --length one-deal --moves 0
 expect_picture first_deal "$OUT/deal.model.png" 10
+expect_eq "client after a DPI of 0" "$(probe_field client)" "${cw}x${ch}"
+expect_eq "the draw pile's place for a reader" "$(wine "$READER" tree 2>/dev/null | grep -c ' at=230,125,60,90 hit')" "1"
 
 for players in 2 3; do model "$OUT/idle$players.model.png" --idle --players "$players"; done
 
