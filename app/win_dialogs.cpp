@@ -12,10 +12,22 @@ std::uint8_t confirmResult = 0;
 
 namespace {
 
+// Dialogs open now: a press may open one inside another's answer (a colour,
+// then the deal's scores).
+int openDialogs = 0;
+
+}  // namespace
+
 // The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
 void ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
+  ++openDialogs;
   DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+  --openDialogs;
 }
+
+bool DialogOpen() { return openDialogs > 0; }
+
+namespace {
 
 // A field's text is ASCII (digits or "N/A"), widened as it stands.
 void SetField(HWND dialog, const DialogField& field) {

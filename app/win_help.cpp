@@ -214,5 +214,5 @@ INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 void ShowHelp(HWND owner) {
   static const bool registered = RegisterTextView();
-  if (registered) DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpDialogProc, 0);
+  if (registered) ShowDialog(owner, IDD_HELP, HelpDialogProc);
 }

@@ -34,6 +34,11 @@ void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
 
 // Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
+// Every modal dialog of the program opens through ShowDialog, which passes
+// `templateId` on to WM_INITDIALOG and keeps count of the dialogs open.
+void ShowDialog(HWND owner, int templateId, DLGPROC procedure);
+// True while a dialog is open: the game is inside a move, waiting for its answer.
+bool DialogOpen();
 void ShowAbout(HWND owner);
 void ShowCardPoints(HWND owner);
 // The program's own how-to-play text, for when no help file opens.

@@ -3,9 +3,9 @@
 # simulator deals for the same calendar second; every settings command restarts
 # the match with its setting in force (seats shown, draw rule), the sound
 # commands restart nothing; the information dialogs open, ignore Esc and the
-# close box, and close with OK; Manual opens the program's own help; Exit ends
-# the program with exit code 0. Another program's WM_DPICHANGED of 0 is not
-# believed. (Check marks are read in-process by shell_test: menus cannot be read
+# close box, and close with OK; what is posted to the table under them changes
+# nothing; Manual opens the program's own help; Exit ends the program with exit
+# code 0. Another program's WM_DPICHANGED of 0 is not believed. (Check marks are read in-process by shell_test: menus cannot be read
 # across processes under Wine.)
 source "$(dirname "$0")/e2e_lib.sh"
 READER=$(realpath "${6:?zot_reader.exe}")
@@ -121,11 +121,16 @@ expect_eq "about title" "$(sed -n 's/^title=//p' <<<"$about")" "نبذه عن ا
 grep -q "text=لعبة الزوت الأصداره1.4" <<<"$about" && pass || fail "about: no version line"
 expect_eq "table disabled under a dialog" "$(probe_field enabled)" "0"
 import -window root "$OUT/about_dialog.png"
+probe command 40011
+probe click 260 170
 probe esc
 sleep 0.5
 expect_eq "about after Esc" "$(probe dialog 0 | sed -n 's/^title=//p')" "نبذه عن الزوت"
 answer_dialog "نبذه عن الزوت" 1
 expect_eq "table enabled again" "$(probe_field enabled)" "1"
+sleep 1.5
+shot "$OUT/after_about.png"
+expect_eq "a new game and a press posted under About" "$(differing "$OUT/dialogs.png" "$OUT/after_about.png")" "0"
 
 probe command 40009
 points=$(probe dialog 10000)
