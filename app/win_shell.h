@@ -43,6 +43,9 @@ void ShowAbout(HWND owner);
 void ShowCardPoints(HWND owner);
 // The program's own how-to-play text, for when no help file opens.
 void ShowHelp(HWND owner);
+// The manual: "Zot.hlp" beside the program, opened by its viewer; without the
+// file or a viewer, ShowHelp (win_help.cpp).
+void OpenManual(HWND owner);
 INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 extern std::uint8_t confirmResult;
 INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
