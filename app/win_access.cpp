@@ -410,9 +410,7 @@ LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
   return result;
 }
 
-void OnAccessPress(HWND window, WPARAM index, LPARAM card) {
-  // While a dialog is open the table is disabled: no press could reach it.
-  if (!IsWindowEnabled(window)) return;
+void OnAccessPress(WPARAM index, LPARAM card) {
   const int i = static_cast<int>(static_cast<INT_PTR>(index));
   if (i < 0) {
     OnDrawPileButton();

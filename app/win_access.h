@@ -21,7 +21,7 @@ constexpr UINT kAccessPressMessage = WM_APP + 1;
 // WM_GETOBJECT: the table for OBJID_CLIENT, the hand for kHandObjectId.
 LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId);
 // kAccessPressMessage: the press a default action asked for.
-void OnAccessPress(HWND window, WPARAM index, LPARAM card);
+void OnAccessPress(WPARAM index, LPARAM card);
 // After every drawing, what changed as a reader follows it: the names of
 // the table's lines, the hand's cards, and the keyboard's selection moved to
 // another card (or gone) as the focus.

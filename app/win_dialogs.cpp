@@ -13,11 +13,23 @@ std::uint8_t confirmResult = 0;
 
 namespace {
 
+// Dialogs open now: a press may open one inside another's answer (a colour,
+// then the deal's scores).
+int openDialogs = 0;
+
+}  // namespace
+
 // The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
-// The dialog's answer, or -1 when it could not be shown.
 INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
-  return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+  ++openDialogs;
+  const INT_PTR answer = DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+  --openDialogs;
+  return answer;
 }
+
+bool DialogOpen() { return openDialogs > 0; }
+
+namespace {
 
 // A field's text is digits, or the string table's word for a seat not at the table.
 void SetField(HWND dialog, const DialogField& field) {

@@ -1,10 +1,13 @@
-// The program's own how to play: a dialog with the Arabic text from the module,
+// The manual: "Zot.hlp" beside the program when it opens, otherwise the
+// program's own how to play, a dialog with the Arabic text from the module,
 // drawn right to left by the text view below and scrolled by bar, wheel and keys.
 // The system's edit control would wrap the text as left-to-right lines on some
 // systems, so punctuation, quotes and the key names of mixed lines went astray.
 #include "app/win_shell.h"
 
 #include "app/win_access.h"
+
+#include <shellapi.h>
 
 #include <string>
 
@@ -212,7 +215,42 @@ INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   return FALSE;
 }
 
+namespace {
+
+// The full name of file `name` in the program's own folder; empty when the
+// system cannot say where the program is. The folder may be longer than
+// MAX_PATH: the buffer grows until the name fits, up to the longest path.
+std::wstring BesideProgram(const wchar_t* name) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    if (path.size() >= 32768) return {};
+    path.resize(path.size() * 2);
+  }
+  const std::size_t folderEnd = path.find_last_of(L"\\/");
+  if (folderEnd == std::wstring::npos) return {};
+  return path.substr(0, folderEnd + 1) + name;
+}
+
+}  // namespace
+
+void OpenManual(HWND owner) {
+  // Only beside the program: a file of that name in the current folder is
+  // whatever the folder the program was started from holds. Without the file
+  // or a viewer for it (results of 32 or less), the own how to play opens.
+  const std::wstring manual = BesideProgram(L"Zot.hlp");
+  if (manual.empty() ||
+      reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
+    ShowHelp(owner);
+  }
+}
+
 void ShowHelp(HWND owner) {
   static const bool registered = RegisterTextView();
-  if (registered) DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpDialogProc, 0);
+  if (registered) ShowDialog(owner, IDD_HELP, HelpDialogProc);
 }

@@ -14,6 +14,20 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZotClass";
 
+using DefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+
+// Every DLL loaded from here on (winmm and oleacc at their first call, and
+// what the system's own DLLs load) comes from the system folder, never from
+// the program's or the current one. Looked up: Windows 7 has the call only
+// with an update.
+void LoadDllsFromSystemOnly() {
+  HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
+  FARPROC found = kernel32 != nullptr ? GetProcAddress(kernel32, "SetDefaultDllDirectories") : nullptr;
+  if (found != nullptr) {
+    reinterpret_cast<DefaultDllDirectoriesCall>(reinterpret_cast<void (*)()>(found))(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  }
+}
+
 }  // namespace
 
 bool CreateMainWindow() {
@@ -78,6 +92,7 @@ int RunMessageLoop() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LoadDllsFromSystemOnly();
   appInstance = instance;
   // COM carries the table's accessible objects to a screen reader (WM_GETOBJECT).
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

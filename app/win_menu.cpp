@@ -1,8 +1,6 @@
 // Menu commands: settings, a new match, exit, the information dialogs and help.
 #include "app/win_shell.h"
 
-#include <shellapi.h>
-
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
@@ -42,12 +40,7 @@ void OnCommand(HWND window, int commandId) {
       ShowCardPoints(window);
       break;
     case IDM_MANUAL:
-      // No directory: the shell looks for the file in the current directory.
-      // Without that file or a viewer for it (results of 32 or less), the
-      // program's own how to play opens instead.
-      if (reinterpret_cast<INT_PTR>(ShellExecuteW(window, L"open", L"Zot.hlp", nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
-        ShowHelp(window);
-      }
+      OpenManual(window);
       break;
     default:
       break;

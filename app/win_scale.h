@@ -13,6 +13,15 @@ constexpr int kWindowHeight = 400;
 // A scale is written as the DPI it presents at: 96 is 1:1, 192 is twice.
 constexpr int kBaseDpi = 96;
 
+// The DPIs a window is shown at. The system offers 100 % to 500 %; half of 96
+// and twice 480 leave room for custom settings, while a DPI of 0 (a press
+// would divide by a table 0 pixels wide) or one that makes the table tens of
+// thousands of pixels wide is no monitor's. A DPI outside is not believed,
+// whether the system answered it or a message brought it.
+constexpr int kLeastDpi = 48;
+constexpr int kMostDpi = 960;
+constexpr bool SaneDpi(int dpi) { return dpi >= kLeastDpi && dpi <= kMostDpi; }
+
 struct DisplayScale {
   int dpi = kBaseDpi;             // of the monitor the window is on
   int presentDpi = kBaseDpi;      // what the frame is enlarged by; lower than dpi when that would not fit

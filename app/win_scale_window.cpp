@@ -21,12 +21,12 @@ Call User32Call(const char* name) {
 int WindowDpi(HWND window) {
   if (const auto dpiForWindow = User32Call<DpiForWindowCall>("GetDpiForWindow")) {
     const UINT dpi = dpiForWindow(window);
-    if (dpi != 0) return static_cast<int>(dpi);
+    if (SaneDpi(static_cast<int>(dpi))) return static_cast<int>(dpi);
   }
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : kBaseDpi;
+  return SaneDpi(dpi) ? dpi : kBaseDpi;
 }
 
 Size2 OuterSize(HWND window) {
@@ -115,4 +115,7 @@ void ScaleMainWindow(HWND window) {
   if (dpi != kBaseDpi) FitToScale(window, dpi, nullptr);
 }
 
-void OnDpiChanged(HWND window, int dpi, const RECT* suggested) { FitToScale(window, dpi, suggested); }
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
+  // Any program may send the message: one with a DPI no monitor has changes nothing.
+  if (SaneDpi(dpi)) FitToScale(window, dpi, suggested);
+}

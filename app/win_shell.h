@@ -34,10 +34,19 @@ void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
 
 // Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
+// Every modal dialog of the program opens through ShowDialog, which passes
+// `templateId` on to WM_INITDIALOG and keeps count of the dialogs open; it
+// returns the dialog's answer, or -1 when the dialog could not be shown.
+INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure);
+// True while a dialog is open: the game is inside a move, waiting for its answer.
+bool DialogOpen();
 void ShowAbout(HWND owner);
 void ShowCardPoints(HWND owner);
 // The program's own how-to-play text, for when no help file opens.
 void ShowHelp(HWND owner);
+// The manual: "Zot.hlp" beside the program, opened by its viewer; without the
+// file or a viewer, ShowHelp (win_help.cpp).
+void OpenManual(HWND owner);
 INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 extern std::uint8_t confirmResult;
 INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

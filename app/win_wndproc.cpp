@@ -38,7 +38,24 @@ bool OnKeyDown(WPARAM key, LPARAM flags) {
   return OnTableVirtualKey(static_cast<int>(key), repeat) || OnSayAgainKey(key, flags);
 }
 
+namespace {
+
+// What acts on the table: menu commands, presses, keys and a screen reader's
+// default actions.
+bool IsTableInput(UINT message) {
+  return message == WM_COMMAND || message == kAccessPressMessage ||
+         (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+}  // namespace
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // A dialog's loop dispatches what is posted to the table too, though the
+  // table is disabled: another program's command, press or key, or a reader's
+  // default action posted before the dialog opened, would start a move inside
+  // the one waiting for the dialog's answer. Dropped, as the page drops calls
+  // while a dialog holds the game.
+  if (DialogOpen() && IsTableInput(message)) return 0;
   switch (message) {
     case WM_CREATE:
       OnCreate();
@@ -65,7 +82,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_GETOBJECT:
       return OnGetObject(window, wParam, lParam);
     case kAccessPressMessage:
-      OnAccessPress(window, wParam, lParam);
+      OnAccessPress(wParam, lParam);
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

@@ -11,6 +11,8 @@
 //   zot_probe keys VK[,VK..]         key presses (virtual-key codes) where Zot's keyboard focus is:
 //                                    the main window, or the open dialog's control
 //   zot_probe close                  posts WM_CLOSE to the main window
+//   zot_probe click X Y              posts a left press at client pixel X, Y to the main window
+//   zot_probe dpi N                  sends WM_DPICHANGED with DPI N (no suggested place), as any program may
 //   zot_probe glyphs                 per font the menu and dialogs use: Arabic letters it lacks
 #include <cstdio>
 #include <cstdlib>
@@ -115,6 +117,15 @@ int main(int argc, char** argv) {
   if (window == nullptr) return 1;
   if (verb == "command") return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(number), 0) ? 0 : 1;
   if (verb == "close") return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (verb == "click" && argc > 3) {
+    const LPARAM at = MAKELPARAM(number, std::atoi(argv[3]));
+    return PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageW(window, WM_LBUTTONUP, 0, at) ? 0 : 1;
+  }
+  if (verb == "dpi") {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(number, number), 0, SMTO_ABORTIFHUNG, 5000, &result)
+               ? 0 : 1;
+  }
   if (verb == "keys" && argc > 2) {
     GUITHREADINFO focus{};
     focus.cbSize = sizeof focus;
@@ -131,6 +142,7 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  std::printf("usage: zot_probe window|dialog [ms]|nodialog|press ID|esc|command ID|keys VK,..|close\n");
+  std::printf("usage: zot_probe window|dialog [ms]|nodialog|press ID|esc|command ID|keys VK,..|close|click X Y|\n"
+              "       dpi N\n");
   return 2;
 }

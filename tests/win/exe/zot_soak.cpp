@@ -369,8 +369,8 @@ int main(int argc, char** argv) {
       }
     }
     // Table inputs only while the main window is enabled: a modal dialog
-    // disables its owner, and its loop would hand a posted input to the table
-    // inside the dialog, which no player can do. A computer move already under
+    // disables its owner, and Zot drops what its loop hands to the table
+    // meanwhile (e2e_menu_dialogs checks that). A computer move already under
     // way may still open a dialog before Zot takes the input.
     HWND dialog = OwnedDialog(main);
     previous = dialog != nullptr ? soak.AnswerDialog(dialog) : IsWindowEnabled(main) ? soak.Send(main, inputs) : kWait;
