@@ -12,7 +12,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need; installed only when missing.
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev zlib1g-dev
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xdotool x11-apps x11-utils
-          imagemagick faketime procps fonts-dejavu-core emscripten esbuild chromium nodejs npm)
+          imagemagick faketime procps fonts-dejavu-core emscripten esbuild chromium nodejs npm
+          nlohmann-json3-dev)
 
 install_missing() {
   local missing=() p name status
@@ -88,7 +89,8 @@ case "${1:-}" in
     configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win" -DZOT_WEB_BUILD_DIR="$root/build/web"
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
     configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
-    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds zot_fuzz_saved_game zot-sim
+    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds zot_fuzz_saved_game zot_fuzz_wave \
+      zot_fuzz_view zot-sim
     logs=$root/build/test-logs
     mkdir -p "$logs"
     status=0
@@ -102,7 +104,7 @@ case "${1:-}" in
     run_ctest plain "$root/build/native"
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
     run_ctest asan "$root/build/asan" -LE 'wine|fuzz'
-    echo "== fuzzing the bitmap and saved-game decoders"
+    echo "== fuzzing the decoders, the page's WAVE reader and its words and JSON"
     run_ctest fuzz "$root/build/fuzz" -L fuzz
     # One line for the three runs together.
     sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$logs"/*.log |
