@@ -108,42 +108,41 @@ void ColorDialogTests() {
     DestroyWindow(dialog);
   }
 
-  // OK untouched keeps the colour; a changed radio is read back.
-  gameTable.currentColor = kRed;
-  HWND dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
-  CHECK_EQ(Command(ColorDialogProc, dialog, IDOK), static_cast<INT_PTR>(TRUE));
-  CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
-  CHECK(!IsWindowVisible(dialog));
-  DestroyWindow(dialog);
-
-  gameTable.currentColor = kBlue;
-  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
-  Press(dialog, IDC_YELLOW);  // an auto radio: marks yellow, clears blue
-  CHECK(!Checked(dialog, IDC_BLUE));
-  CHECK(IsWindowVisible(dialog));  // the radio's own command closes nothing
-  Command(ColorDialogProc, dialog, IDOK);
-  CHECK_EQ(static_cast<int>(gameTable.currentColor), kYellow);
-  DestroyWindow(dialog);
-
-  // Several marked: the last in colour order wins.
-  gameTable.currentColor = kBlue;
-  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
-  SendDlgItemMessageW(dialog, IDC_RED, BM_SETCHECK, BST_CHECKED, 0);
-  SendDlgItemMessageW(dialog, IDC_GREEN, BM_SETCHECK, BST_CHECKED, 0);
-  Command(ColorDialogProc, dialog, IDOK);
-  CHECK_EQ(static_cast<int>(gameTable.currentColor), kRed);
-  DestroyWindow(dialog);
-
-  // None marked: the colour stays as it was.
-  gameTable.currentColor = -1;
-  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
-  Command(ColorDialogProc, dialog, IDOK);
-  CHECK_EQ(static_cast<int>(gameTable.currentColor), -1);
-  DestroyWindow(dialog);
+  // The chooser answers with its choice: OK untouched keeps the colour, a
+  // changed radio is read back, of several marked the last in colour order
+  // wins, and with none marked the colour in force stays.
+  const struct {
+    CardColor before;
+    Step act;
+    int want;
+  } answers[] = {
+      {kRed, [](HWND) {}, kRed},
+      {kBlue,
+       [](HWND d) {
+         Press(d, IDC_YELLOW);  // an auto radio: marks yellow, clears blue
+         CHECK(!Checked(d, IDC_BLUE));
+         CHECK(IsWindowVisible(d));  // the radio's own command closes nothing
+       },
+       kYellow},
+      {kBlue,
+       [](HWND d) {
+         SendDlgItemMessageW(d, IDC_RED, BM_SETCHECK, BST_CHECKED, 0);
+         SendDlgItemMessageW(d, IDC_GREEN, BM_SETCHECK, BST_CHECKED, 0);
+       },
+       kRed},
+      {-1, [](HWND) {}, -1},
+  };
+  for (const auto& a : answers) {
+    gameTable.currentColor = a.before;
+    steps = {a.act, [](HWND d) { Press(d, IDOK); }};
+    CHECK_EQ(static_cast<int>(AskColor(nullptr)), a.want);
+    CHECK(steps.empty());
+    CHECK_EQ(static_cast<int>(gameTable.currentColor), static_cast<int>(a.before));  // the rules record it, not the dialog
+  }
 
   // Esc (IDCANCEL) and other ids leave it open and change nothing.
   gameTable.currentColor = kGreen;
-  dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
+  HWND dialog = Make(IDD_COLOR_CHOOSER, ColorDialogProc);
   Press(dialog, IDC_BLUE);
   CHECK_EQ(Command(ColorDialogProc, dialog, IDCANCEL), static_cast<INT_PTR>(TRUE));
   CHECK_EQ(Command(ColorDialogProc, dialog, 4242), static_cast<INT_PTR>(TRUE));
