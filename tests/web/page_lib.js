@@ -8,7 +8,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
-const rcWords = require('../../tools/rc/rc_words.js');
+const rcWords = require('../../resources/rc/rc_words.js');
 const { serve } = require('../../tools/site/serve.js');
 
 // Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR;

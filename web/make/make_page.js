@@ -22,7 +22,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const rcWords = require('../../tools/rc/rc_words.js');
+const rcWords = require('../../resources/rc/rc_words.js');
 const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
 const site = require('./site.js');
