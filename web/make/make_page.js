@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // Writes the page twice from one template: the one-file page, which holds
-// everything and opens from disk, and the site (site.js), whose page fetches
+// everything and opens from disk, and the site (make_site.js), whose page fetches
 // the same parts as files of their own and which installs as an app.
 //   make_page.js OUT SITE TEMPLATE RC HEADER HELP STYLE PAGE_MAIN MODULE_JS FACTS_JS RESOURCES WORKER
 // The page's scripts import what they use: one another by path, and four
@@ -25,7 +25,7 @@ const { execFileSync } = require('child_process');
 const rcWords = require('../../resources/rc/rc_words.js');
 const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
-const site = require('./site.js');
+const site = require('./make_site.js');
 const { helpHtml } = require('./help_html.js');
 const { withPolicy } = require('./policy.js');
 
