@@ -1,6 +1,8 @@
 // The table for a screen reader: the main window's accessible objects
-// (win_access.cpp), the moves said as they happen (win_announce.cpp) and the
-// dialogs' controls named and put in reading order (win_access_dialogs.cpp).
+// (win_table_objects.cpp, read off the table by win_table_items.cpp, their
+// changes told by win_table_changes.cpp), the moves said as they happen
+// (win_announce.cpp) and the dialogs' controls named and put in reading order
+// (win_access_dialogs.cpp).
 // Everything they say comes from words/ and names no card of another seat's
 // hand nor anything of the draw pile but its size.
 #pragma once
