@@ -85,7 +85,8 @@ function instrument() {
   window.requestAnimationFrame = (callback) => { window.__zot.frames++; return realFrame.call(window, callback); };
   const realStart = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function (...args) {
-    window.__zot.cues.push([this.buffer.length, this.buffer.sampleRate]);
+    // The browser decodes at its own rate: a cue is known by its length in ms.
+    window.__zot.cues.push(Math.round(this.buffer.duration * 1000));
     return realStart.apply(this, args);
   };
 }
