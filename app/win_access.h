@@ -24,9 +24,9 @@ constexpr UINT kAccessPressMessage = WM_APP + 1;
 LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId);
 // kAccessPressMessage: the press a default action asked for.
 void OnAccessPress(WPARAM index, LPARAM card);
-// After every drawing, what changed as a reader follows it: the names of
-// the table's lines, the hand's cards, and the keyboard's selection moved to
-// another card (or gone) as the focus.
+// After every change to the table (TableChanged), what changed as a reader
+// follows it: the names of the table's lines, the hand's cards, and the
+// keyboard's selection moved to another card (or gone) as the focus.
 void TellTableChanges(HWND window);
 
 // Every event of the table said in words (from WM_CREATE to WM_DESTROY).
