@@ -89,7 +89,7 @@ case "${1:-}" in
     configure_build "$root/build/native" -DZOT_WIN_BUILD_DIR="$root/build/win" -DZOT_WEB_BUILD_DIR="$root/build/web"
     configure_build "$root/build/asan" -DZOT_SANITIZE=ON
     configure "$root/build/fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DZOT_FUZZ=ON
-    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds zot_fuzz_saved_game zot_fuzz_wave \
+    cmake --build "$root/build/fuzz" -j"$jobs" --target zot_fuzz_decode zot_fuzz_seeds zot_fuzz_saved_game \
       zot_fuzz_view zot-sim
     logs=$root/build/test-logs
     mkdir -p "$logs"

@@ -1,6 +1,8 @@
 // The table for a screen reader: the main window's accessible objects
-// (win_access.cpp), the moves said as they happen (win_announce.cpp) and the
-// dialogs' controls named and put in reading order (win_access_dialogs.cpp).
+// (win_table_objects.cpp, read off the table by win_table_items.cpp, their
+// changes told by win_table_changes.cpp), the moves said as they happen
+// (win_announce.cpp) and the dialogs' controls named and put in reading order
+// (win_access_dialogs.cpp).
 // Everything they say comes from words/ and names no card of another seat's
 // hand nor anything of the draw pile but its size.
 #pragma once
@@ -22,9 +24,9 @@ constexpr UINT kAccessPressMessage = WM_APP + 1;
 LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId);
 // kAccessPressMessage: the press a default action asked for.
 void OnAccessPress(WPARAM index, LPARAM card);
-// After every drawing, what changed as a reader follows it: the names of
-// the table's lines, the hand's cards, and the keyboard's selection moved to
-// another card (or gone) as the focus.
+// After every change to the table (TableChanged), what changed as a reader
+// follows it: the names of the table's lines, the hand's cards, and the
+// keyboard's selection moved to another card (or gone) as the focus.
 void TellTableChanges(HWND window);
 
 // Every event of the table said in words (from WM_CREATE to WM_DESTROY).

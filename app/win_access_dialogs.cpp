@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-#include "app/win_accessible.h"
+#include "app/win_forwarding_accessible.h"
 #include "game/entry.h"
 #include "resources/resource.h"
 #include "words/names.h"

@@ -8,7 +8,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { execFileSync } = require('child_process');
 const { chromium } = require('playwright-core');
-const rcWords = require('../../tools/rc/rc_words.js');
+const rcWords = require('../../resources/rc/rc_words.js');
 const { serve } = require('../../tools/site/serve.js');
 
 // Every suite takes the same arguments: ZOT_HTML E2E_PLAN ZOT_RENDER RESOURCES OUT_DIR;
@@ -85,7 +85,8 @@ function instrument() {
   window.requestAnimationFrame = (callback) => { window.__zot.frames++; return realFrame.call(window, callback); };
   const realStart = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function (...args) {
-    window.__zot.cues.push([this.buffer.length, this.buffer.sampleRate]);
+    // The browser decodes at its own rate: a cue is known by its length in ms.
+    window.__zot.cues.push(Math.round(this.buffer.duration * 1000));
     return realStart.apply(this, args);
   };
 }

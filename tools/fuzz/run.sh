@@ -8,14 +8,14 @@
 # to the runs to find again, which keeps the corpus a few dozen small files.
 # A fault stops the run; libFuzzer names the input that shows it. MINUTES 0 only
 # merges again.
-#   tools/fuzz/run.sh MINUTES [decode|saved_game|wave|view ...]   (all four when none)
+#   tools/fuzz/run.sh MINUTES [decode|saved_game|view ...]   (all three when none)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
-minutes=${1:?usage: tools/fuzz/run.sh MINUTES [decode|saved_game|wave|view ...]}
+minutes=${1:?usage: tools/fuzz/run.sh MINUTES [decode|saved_game|view ...]}
 shift
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(decode saved_game wave view)
+[ ${#names[@]} -gt 0 ] || names=(decode saved_game view)
 jobs=${ZOT_JOBS:-$(nproc 2>/dev/null || echo 2)}
 build=$root/build/fuzz
 fuzz=$build/tests/fuzz
@@ -31,7 +31,6 @@ for name in "${names[@]}"; do
   case $name in
     decode) seeds=("$fuzz/seeds") max_len=4096 ;;  # a bitmap's palette alone is 1 KB
     saved_game) seeds=("$fuzz/save_seeds") ;;
-    wave) seeds=("$root/resources/sounds") ;;
     view) ;;
     *) echo "no fuzz target $name" >&2; exit 2 ;;
   esac

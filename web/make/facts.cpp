@@ -71,6 +71,9 @@ int main() {
   Constant("kFrameHeight", kFrameHeight);
   Constant("kCardWidth", kCardWidth);
   Constant("kCardHeight", kCardHeight);
+  // What the opening hand's fan leaves uncovered of each card: the narrowest
+  // target a finger meets on the table (later hands only close up).
+  Constant("kHandCardStrip", HandCardLeft(kHandSize, 1) - HandCardLeft(kHandSize, 0));
   Constant("kCardBack", 0);
   Constant("kWild", kWild);
   Constant("kWildDrawFour", kWildDrawFour);

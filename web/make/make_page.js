@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // Writes the page twice from one template: the one-file page, which holds
-// everything and opens from disk, and the site (site.js), whose page fetches
+// everything and opens from disk, and the site (make_site.js), whose page fetches
 // the same parts as files of their own and which installs as an app.
 //   make_page.js OUT SITE TEMPLATE RC HEADER HELP STYLE PAGE_MAIN MODULE_JS FACTS_JS RESOURCES WORKER
 // The page's scripts import what they use: one another by path, and four
@@ -22,10 +22,10 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
-const rcWords = require('../../tools/rc/rc_words.js');
+const rcWords = require('../../resources/rc/rc_words.js');
 const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
-const site = require('./site.js');
+const site = require('./make_site.js');
 const { helpHtml } = require('./help_html.js');
 const { withPolicy } = require('./policy.js');
 
@@ -88,8 +88,11 @@ const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '-
   `--alias:zot-assets=${path.resolve(assetsFile)}`, `--alias:zot-module=${path.resolve(moduleFile)}`],
 { encoding: 'utf8', maxBuffer: 64 << 20 });
 
-// The felt's colour paints the table's place before the first frame, and is the app's theme.
-const felt = fs.readFileSync(factsFile, 'utf8').match(/kFeltColour = '(#[0-9a-f]{6})'/)[1];
+// The felt's colour paints the table's place before the first frame, and is the
+// app's theme; the frame's size is the canvas's.
+const facts = fs.readFileSync(factsFile, 'utf8');
+const felt = facts.match(/kFeltColour = '(#[0-9a-f]{6})'/)[1];
+const [frameWidth, frameHeight] = ['kFrameWidth', 'kFrameHeight'].map((name) => facts.match(new RegExp(`${name} = (\\d+);`))[1]);
 const parts = {
   script: bundle,
   module: gzip(fs.readFileSync(moduleFile.replace(/\.js$/, '.wasm'))),
@@ -99,10 +102,10 @@ const parts = {
 // The template with its head and end of body for one of the two pages, under
 // a policy that allows it what it loads besides its own inline script and style.
 function page(head, bodyEnd, allowed) {
-  const fill = { FELT: felt, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
+  const fill = { FELT: felt, FRAME_WIDTH: frameWidth, FRAME_HEIGHT: frameHeight, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
-  return withPolicy(template.replace(/@ZOT_(FELT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);
+  return withPolicy(template.replace(/@ZOT_(FELT|FRAME_WIDTH|FRAME_HEIGHT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);
 }
 
 const dataBlock = (id, bytes) => `<script type="application/octet-stream" id="${id}">${bytes.toString('base64')}</script>`;

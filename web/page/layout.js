@@ -7,15 +7,13 @@
 // shown large as buttons: under the table when the screen stands upright,
 // beside it when it lies on its side.
 
-import { kFrameWidth as kWidth, kFrameHeight as kHeight } from 'zot-facts';
+import { kFrameWidth as kWidth, kFrameHeight as kHeight, kHandCardStrip as kCardStrip } from 'zot-facts';
 
 // Least size of a card a finger can hit, and the most a card is drawn at.
 const kMinCard = 44, kMaxCard = 96, kGap = 6;
 // Felt a phone may lose at each side to show the table across its width
 // (the Windows window, too, shows less than the whole frame).
 const kMaxCrop = 8;
-// Table pixels of a card that a fanned hand leaves uncovered.
-const kCardStrip = 20;
 let game = null, board = null, frame = null, canvas = null, panel = null, hand = null, handCards = 0, folded = false;
 let resolutionQuery = null;
 

@@ -142,7 +142,7 @@ function tell(json) {
 
 // What the module calls on the page (Module.page in its C++).
 const page = { putFrame: frame.putFrame, putView, closePage, tell, reply: view.say, dialog: dialogs.show, setPicture,
-               playSamples: sound.play };
+               playCue: sound.play };
 
 // --- start --------------------------------------------------------------
 
@@ -215,7 +215,10 @@ function startModule() {
     preRun: [() => {
       module.addRunDependency('zot-assets');
       unpacked.then((assets) => {
-        writeAssets(module.FS, assets);
+        // The bitmaps are the module's to read; the sounds the page's to play.
+        const isSound = ([path]) => path.startsWith('/sounds/');
+        sound.keep(assets.filter(isSound));
+        writeAssets(module.FS, assets.filter((file) => !isSound(file)));
         module.removeRunDependency('zot-assets');
       }, ignore).catch(failed);
     }],

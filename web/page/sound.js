@@ -1,7 +1,8 @@
-// Sound cues through Web Audio: a new cue stops the one still playing.
+// Sound cues through Web Audio: the WAVE files decoded by the browser itself, a
+// new cue stopping the one still playing.
 
-let audio = null, playing = null;
-const buffers = new Map();
+let audio = null, playing = null, latest = null;
+const files = new Map(), buffers = new Map();
 
 // Browsers start sound only after a gesture: the first press or key is one.
 function unlock() {
@@ -9,25 +10,38 @@ function unlock() {
   else if (audio.state === 'suspended') audio.resume();
 }
 
-// 8-bit unsigned samples as the WAVE files hold them.
-export function play(name, samples, rate) {
-  if (audio === null) return;
-  let buffer = buffers.get(name);
-  if (buffer === undefined) {
-    buffer = audio.createBuffer(1, samples.length, rate);
-    const channel = buffer.getChannelData(0);
-    for (let i = 0; i < samples.length; ++i) channel[i] = (samples[i] - 128) / 128;
-    buffers.set(name, buffer);
+// The cues' files, [path, bytes] as the assets unpack them: "/sounds/IDW_ZOT.wav"
+// is the cue IDW_ZOT.
+export function keep(sounds) {
+  for (const [path, bytes] of sounds) files.set(path.slice(path.lastIndexOf('/') + 1, -'.wav'.length), bytes);
+}
+
+// Each file is decoded once, at its first cue; a cue whose file the browser
+// cannot decode stays silent.
+function decoded(name) {
+  if (!buffers.has(name)) {
+    const bytes = files.get(name);
+    buffers.set(name, bytes === undefined ? Promise.resolve(null)
+      : audio.decodeAudioData(bytes.slice().buffer).catch(() => null));
   }
-  if (playing !== null) playing.stop();
-  playing = audio.createBufferSource();
-  playing.buffer = buffer;
-  playing.connect(audio.destination);
-  playing.start();
+  return buffers.get(name);
+}
+
+export function play(name) {
+  if (audio === null) return;
+  latest = name;
+  decoded(name).then((buffer) => {
+    // A cue that came after this one while it decoded is the one heard.
+    if (buffer === null || latest !== name) return;
+    if (playing !== null) playing.stop();
+    playing = audio.createBufferSource();
+    playing.buffer = buffer;
+    playing.connect(audio.destination);
+    playing.start();
+  });
 }
 
 export function init() {
   document.addEventListener('pointerdown', unlock, true);
   document.addEventListener('keydown', unlock, true);
 }
-

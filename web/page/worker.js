@@ -1,5 +1,5 @@
 'use strict';
-// The site's service worker (site.js writes it with its build below): on the
+// The site's service worker (make/make_site.js writes it with its build below): on the
 // first visit it keeps every file of the app in a cache named for the build's
 // content and for the address it serves, so later visits start and play
 // without the network. The page is asked of the network first, so a new build

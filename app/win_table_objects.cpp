@@ -6,10 +6,8 @@
 // is read from the table at the moment it is asked for, in words/'s words.
 #include "app/win_access.h"
 
-#include <utility>
-#include <vector>
-
-#include "app/win_accessible.h"
+#include "app/win_forwarding_accessible.h"
+#include "app/win_table_items.h"
 #include "app/win_scale.h"
 #include "game/entry.h"
 #include "game/shell.h"
@@ -19,115 +17,6 @@
 #include "words/words.h"
 
 namespace {
-
-// The table's children, in the order a reader meets them.
-enum class Item { kHand, kDrawPile, kTop, kSeat1, kSeat2, kSeat3, kTurn, kScores, kAnnouncement, kNone };
-
-// The children now, child id i being items[i - 1]: the idle table has only the
-// empty hand, the draw pile (a press there starts a match), how to start and
-// the announcement.
-struct Items {
-  Item item[9];
-  int count = 0;
-};
-
-Items TableItems() {
-  Items items;
-  auto add = [&items](Item item) { items.item[items.count++] = item; };
-  add(Item::kHand);
-  add(Item::kDrawPile);
-  if (gameTable.dealActive) {
-    add(Item::kTop);
-    for (int seat = 1; seat < PlayersInRange(gameTable.playerCount); ++seat) {
-      add(static_cast<Item>(static_cast<int>(Item::kSeat1) + seat - 1));
-    }
-  }
-  add(Item::kTurn);
-  if (gameTable.dealActive) add(Item::kScores);
-  add(Item::kAnnouncement);
-  return items;
-}
-
-Item ItemOf(long id) {
-  const Items items = TableItems();
-  return id >= 1 && id <= items.count ? items.item[id - 1] : Item::kNone;
-}
-
-long IdOf(Item item) {
-  const Items items = TableItems();
-  for (int i = 0; i < items.count; ++i) {
-    if (items.item[i] == item) return i + 1;
-  }
-  return 0;
-}
-
-int SeatOf(Item item) { return static_cast<int>(item) - static_cast<int>(Item::kSeat1) + 1; }
-
-const CardPile& Hand() { return gameTable.hands[kHumanSeat]; }
-
-TableRect CardRect(int index) { return HandCard(PileCount(Hand()), index); }
-TableRect HandRect() { return HandFan(PileCount(Hand())); }
-
-// The part of the table the client area shows: the table itself, and where
-// the lines that tell of the whole table are.
-TableRect ShownTable(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return {0, 0, TableX(client.right - 1) + 1, TableY(client.bottom - 1) + 1};
-}
-
-TableRect ItemRect(HWND window, Item item) {
-  switch (item) {
-    case Item::kHand: return HandRect();
-    case Item::kDrawPile: return kDrawPile;
-    case Item::kTop: return kDiscardPile;
-    case Item::kSeat1:
-    case Item::kSeat2:
-    case Item::kSeat3: {
-      const int seat = SeatOf(item);
-      return OpponentFan(gameTable.playerCount, seat, PileCount(gameTable.hands[seat]));
-    }
-    default: return ShownTable(window);  // the lines that tell of the whole table
-  }
-}
-
-// What each child is called now: its thing, or its line of the table in words.
-std::string ItemName(Item item) {
-  const TableLines lines = DescribeTable();
-  switch (item) {
-    case Item::kHand: return Word(IDS_HAND);
-    case Item::kDrawPile: return Word(IDS_DRAW_PILE);
-    case Item::kTop: return lines.top;
-    case Item::kSeat1:
-    case Item::kSeat2:
-    case Item::kSeat3: return SeatLine(SeatOf(item));
-    case Item::kTurn: return lines.turn;
-    case Item::kScores: return lines.scores;
-    case Item::kAnnouncement: {
-      const std::string* newest = PhraseOf(NewestPhraseId());
-      return newest != nullptr ? *newest : "";
-    }
-    case Item::kNone: break;
-  }
-  return "";
-}
-
-bool Contains(const TableRect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
-
-// The focus is the window's while it has the keyboard: on the selected card, else on the table.
-bool HasFocus(HWND window) { return GetFocus() == window; }
-
-// A screen point as the table pixel shown there; false outside the client area.
-bool TablePointAt(HWND window, LONG x, LONG y, int* tableX, int* tableY) {
-  POINT point{x, y};
-  ScreenToClient(window, &point);
-  RECT client{};
-  GetClientRect(window, &client);
-  if (!PtInRect(&client, point)) return false;
-  *tableX = TableX(point.x);
-  *tableY = TableY(point.y);
-  return true;
-}
 
 // Asks the window for a press once the caller has its answer.
 HRESULT PostPress(HWND window, int index, CardCode card) {
@@ -387,16 +276,6 @@ HRESULT TableObject::accHitTest(LONG x, LONG y, VARIANT* child) {
   return AnswerNumber(CHILDID_SELF, child);
 }
 
-// What a reader was last told the table holds: the children's names (the
-// announcement's told by its own events), the hand's cards, the selection.
-struct Told {
-  std::vector<std::string> names;
-  std::vector<CardCode> hand;
-  int selected = -1;
-  CardCode selectedCard = kNoCard;
-};
-Told told;
-
 }  // namespace
 
 LRESULT OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
@@ -420,35 +299,5 @@ void OnAccessPress(WPARAM index, LPARAM card) {
     // The card the reader named is gone (the hand changed in between): no
     // other card is played, and the press, as any, takes the selection.
     HideHandSelection();
-  }
-}
-
-void TableChanged() { TellTableChanges(static_cast<HWND>(mainWindow)); }
-
-void TellTableChanges(HWND window) {
-  Told now;
-  const Items items = TableItems();
-  for (int i = 0; i < items.count; ++i) {
-    now.names.push_back(items.item[i] == Item::kAnnouncement ? "" : ItemName(items.item[i]));
-  }
-  now.hand.assign(Hand().cards, Hand().cards + PileCount(Hand()));
-  now.selected = SelectedHandCard();
-  now.selectedCard = now.selected >= 0 ? Hand().cards[now.selected] : kNoCard;
-  const Told was = std::exchange(told, now);
-  if (window == nullptr) return;
-  // A reader that keeps a copy of the tree renews what changed.
-  if (now.names.size() != was.names.size()) NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
-  for (std::size_t i = 0; i < now.names.size() && now.names.size() == was.names.size(); ++i) {
-    const LONG id = static_cast<LONG>(i + 1);
-    if (now.names[i] != was.names[i]) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, id);
-  }
-  if (now.hand != was.hand) NotifyWinEvent(EVENT_OBJECT_REORDER, window, kHandObjectId, CHILDID_SELF);
-  if (now.selected == was.selected && now.selectedCard == was.selectedCard) return;
-  if (now.selected >= 0) {
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, kHandObjectId, now.selected + 1);
-    NotifyWinEvent(EVENT_OBJECT_SELECTION, window, kHandObjectId, now.selected + 1);
-  } else if (was.selected >= 0) {
-    // The selection went (a mouse press, a new deal): the focus is the table's again.
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
   }
 }

@@ -1,6 +1,6 @@
 // The shared part of the accessible objects: COM's bookkeeping, forwarding to
 // the system's own object where there is one, and the answers' conversions.
-#include "app/win_accessible.h"
+#include "app/win_forwarding_accessible.h"
 
 #include "app/win_scale.h"
 

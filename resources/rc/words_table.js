@@ -10,7 +10,7 @@ const rcWords = require('./rc_words.js');
 const [out, rcFile, headerFile] = process.argv.slice(2);
 const { strings } = rcWords.read(rcFile, headerFile, { page: true });
 const cases = Object.entries(strings).map(([name, text]) => `    case ${name}: return ${JSON.stringify(text)};`);
-fs.writeFileSync(out, `// Written at build time from resources/zot.rc by tools/rc/words_table.js: not to be edited.
+fs.writeFileSync(out, `// Written at build time from resources/zot.rc by resources/rc/words_table.js: not to be edited.
 #include "resources/resource.h"
 #include "words/words.h"
 
