@@ -59,7 +59,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
       SendDlgItemMessageW(dialog, id, BM_SETCHECK, BST_UNCHECKED, 0);
     }
-    const CardColor color = gameTable.currentColor;
+    const CardColor color = Table().currentColor;
     if (color >= 0 && color <= 3) {
       SendDlgItemMessageW(dialog, IDC_BLUE + color, BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -77,7 +77,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     // Only OK leaves: a colour is always chosen. Should several radios answer
     // checked, the last in colour order wins.
     if (LOWORD(wParam) == IDOK) {
-      INT_PTR chosen = gameTable.currentColor;
+      INT_PTR chosen = Table().currentColor;
       for (int id = IDC_BLUE; id <= IDC_YELLOW; ++id) {
         if (IsChecked(dialog, id)) chosen = id - IDC_BLUE;
       }
@@ -138,7 +138,7 @@ INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // A chooser that could not be shown keeps the colour in force.
 CardColor AskColor(WindowHandle owner) {
   const INT_PTR chosen = ShowDialog(static_cast<HWND>(owner), IDD_COLOR_CHOOSER, ColorDialogProc);
-  return chosen >= kBlue && chosen <= kYellow ? static_cast<CardColor>(chosen) : gameTable.currentColor;
+  return chosen >= kBlue && chosen <= kYellow ? static_cast<CardColor>(chosen) : Table().currentColor;
 }
 void ShowDealScores(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_SCORE, ScoreDialogProc); }
 void ShowMatchWon(WindowHandle owner) { ShowDialog(static_cast<HWND>(owner), IDD_WIN, OkDialogProc); }

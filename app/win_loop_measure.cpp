@@ -13,7 +13,7 @@ namespace {
 void LogPacing(const char* event, std::uint32_t now) {
   static std::FILE* log = std::fopen("pacing.log", "w");
   if (log != nullptr) {
-    std::fprintf(log, "%s seat=%d tick=%lu\n", event, gameTable.currentPlayer, static_cast<unsigned long>(now));
+    std::fprintf(log, "%s seat=%d tick=%lu\n", event, Table().currentPlayer, static_cast<unsigned long>(now));
     std::fflush(log);
   }
 }
@@ -31,5 +31,5 @@ void NoteLoopMessage(const MSG& message) {
 }
 
 void NoteComputerTurn(std::uint32_t now) {
-  if (gameTable.currentPlayer != kHumanSeat) LogPacing("move", now);
+  if (Table().currentPlayer != kHumanSeat) LogPacing("move", now);
 }

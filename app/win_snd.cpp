@@ -7,7 +7,7 @@
 #include "game/shell.h"
 
 void PlayCue(SoundCue cue) {
-  if (gameTable.soundOn != 0) {
+  if (Table().soundOn != 0) {
     PlaySoundA(cue, appInstance, SND_RESOURCE | SND_ASYNC);
   }
 }

@@ -13,14 +13,14 @@ Items TableItems() {
   auto add = [&items](Item item) { items.item[items.count++] = item; };
   add(Item::kHand);
   add(Item::kDrawPile);
-  if (gameTable.dealActive) {
+  if (Table().dealActive) {
     add(Item::kTop);
-    for (int seat = 1; seat < PlayersInRange(gameTable.playerCount); ++seat) {
+    for (int seat = 1; seat < PlayersInRange(Table().playerCount); ++seat) {
       add(static_cast<Item>(static_cast<int>(Item::kSeat1) + seat - 1));
     }
   }
   add(Item::kTurn);
-  if (gameTable.dealActive) add(Item::kScores);
+  if (Table().dealActive) add(Item::kScores);
   add(Item::kAnnouncement);
   return items;
 }
@@ -40,7 +40,7 @@ long IdOf(Item item) {
 
 int SeatOf(Item item) { return static_cast<int>(item) - static_cast<int>(Item::kSeat1) + 1; }
 
-const CardPile& Hand() { return gameTable.hands[kHumanSeat]; }
+const CardPile& Hand() { return Table().hands[kHumanSeat]; }
 
 TableRect CardRect(int index) { return HandCard(PileCount(Hand()), index); }
 TableRect HandRect() { return HandFan(PileCount(Hand())); }
@@ -60,7 +60,7 @@ TableRect ItemRect(HWND window, Item item) {
     case Item::kSeat2:
     case Item::kSeat3: {
       const int seat = SeatOf(item);
-      return OpponentFan(gameTable.playerCount, seat, PileCount(gameTable.hands[seat]));
+      return OpponentFan(Table().playerCount, seat, PileCount(Table().hands[seat]));
     }
     default: return ShownTable(window);  // the lines that tell of the whole table
   }

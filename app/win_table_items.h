@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/layout.h"
-#include "game/table.h"
+#include "game/table_record.h"
 
 enum class Item { kHand, kDrawPile, kTop, kSeat1, kSeat2, kSeat3, kTurn, kScores, kAnnouncement, kNone };
 

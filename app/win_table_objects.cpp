@@ -68,7 +68,7 @@ class TableObject : public TableElement {
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     // The draw pile's size is the one thing of it anybody may know.
     if (ItemOf(ChildIdOf(child)) != Item::kDrawPile) return ForwardingAccessible::get_accValue(child, value);
-    return AnswerText(CardCount(PileCount(gameTable.drawPile)), value);
+    return AnswerText(CardCount(PileCount(Table().drawPile)), value);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     const long id = ChildIdOf(child);
@@ -99,7 +99,7 @@ class TableObject : public TableElement {
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override;
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     if (ItemOf(ChildIdOf(child)) != Item::kDrawPile) return ForwardingAccessible::get_accDefaultAction(child, action);
-    return AnswerText(Word(gameTable.dealActive ? IDS_ACTION_DRAW : IDS_ACTION_START), action);
+    return AnswerText(Word(Table().dealActive ? IDS_ACTION_DRAW : IDS_ACTION_START), action);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     if (ItemOf(ChildIdOf(child)) != Item::kDrawPile) return ForwardingAccessible::accDoDefaultAction(child);
@@ -263,10 +263,10 @@ HRESULT TableObject::accHitTest(LONG x, LONG y, VARIANT* child) {
   int tx = 0, ty = 0;
   if (!TablePointAt(window_, x, y, &tx, &ty)) return S_FALSE;
   // Over the cards of the hand, as a press there would be.
-  if (gameTable.dealActive && HandCardAt(PileCount(Hand()), tx, ty) >= 0) return AnswerChild(IdOf(Item::kHand), child);
+  if (Table().dealActive && HandCardAt(PileCount(Hand()), tx, ty) >= 0) return AnswerChild(IdOf(Item::kHand), child);
   if (OnDrawPile(tx, ty)) return AnswerNumber(IdOf(Item::kDrawPile), child);
   // The colour strip tells the colour to match, as the top item does.
-  if (gameTable.dealActive && Contains(kColorStrip, tx, ty)) return AnswerNumber(IdOf(Item::kTop), child);
+  if (Table().dealActive && Contains(kColorStrip, tx, ty)) return AnswerNumber(IdOf(Item::kTop), child);
   const Items items = TableItems();
   for (int i = 0; i < items.count; ++i) {
     const Item item = items.item[i];

@@ -7,6 +7,7 @@
 #include "game/match.h"
 #include "game/rules.h"
 #include "game/shell.h"
+#include "game/pacing.h"
 #include "game/table.h"
 
 namespace {

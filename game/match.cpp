@@ -4,6 +4,7 @@
 #include "game/events.h"
 #include "game/rules.h"
 #include "game/shell.h"
+#include "game/pacing.h"
 #include "game/table.h"
 
 namespace {

@@ -5,6 +5,13 @@
 #include "game/shell.h"
 #include "game/table.h"
 
+void ArmTurnPacing() {
+  gameTable.computerTurnPending = 1;
+  gameTable.lastTurnTick = CurrentTick();
+}
+
+void DisarmTurnPacing() { gameTable.computerTurnPending = 0; }
+
 bool TurnPacingDue(std::uint32_t now) {
   // Unsigned 32-bit difference: stays right across the tick counter's wrap.
   return gameTable.computerTurnPending && static_cast<std::uint32_t>(now - gameTable.lastTurnTick) > kTurnIntervalMs;
@@ -26,4 +33,8 @@ void OnTurnTimer() {
   }
   ComputerTurn(t.currentPlayer);
   ShowTable();
+}
+
+void ResumeTurnPacing() {
+  if (gameTable.dealActive && gameTable.currentPlayer != kHumanSeat) ArmTurnPacing();
 }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "game/cards.h"
+#include "game/table.h"
 
 namespace {
 

@@ -36,7 +36,7 @@
 
 #include "game/pacing.h"
 #include "game/statistics.h"
-#include "game/table.h"
+#include "game/table_record.h"
 
 struct SavedGame {
   GameTable table;                 // lastTurnTick is not kept: ticks restart with each page

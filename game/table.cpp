@@ -1,4 +1,4 @@
-// The game record, drawing a card, scoring and the pacing switch.
+// The game record, drawing a card and scoring.
 #include "game/table.h"
 
 #include <cstring>
@@ -6,6 +6,8 @@
 #include "game/shell.h"
 
 GameTable gameTable;
+
+const GameTable& Table() { return gameTable; }
 
 int PlayersInRange(int playerCount) {
   return playerCount < 2 ? 2 : (playerCount > kSeatCount ? kSeatCount : playerCount);
@@ -38,10 +40,3 @@ void ScoreHands(int winner) {
     if (seat != winner) t.matchScores[winner] += points;
   }
 }
-
-void ArmTurnPacing() {
-  gameTable.computerTurnPending = 1;
-  gameTable.lastTurnTick = CurrentTick();
-}
-
-void DisarmTurnPacing() { gameTable.computerTurnPending = 0; }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "game/pacing.h"
 #include "tools/sim/headless.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/cards.h"
+#include "game/pacing.h"
 #include "game/table.h"
 #include "tests/game/fake_shell.h"
 

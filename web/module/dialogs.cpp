@@ -49,7 +49,7 @@ std::string FieldLines(const std::array<DialogField, N>& fields) {
 }  // namespace
 
 CardColor AskColor(WindowHandle) {
-  const CardColor color = gameTable.currentColor;
+  const CardColor color = Table().currentColor;
   // Only OK leaves, so a colour is always chosen; none marked keeps the colour.
   const int chosen = Show(IDD_COLOR_CHOOSER, std::string(), color >= 0 && color <= 3 ? color : -1);
   return chosen >= kBlue && chosen <= kYellow ? static_cast<CardColor>(chosen) : color;
@@ -65,7 +65,7 @@ void ShowManual() { Show(IDD_HELP); }
 // The question names the card just drawn, the last of the hand, shows it, and
 // says what each answer does with it.
 bool AskPlayDrawnCard(WindowHandle) {
-  const CardCode drawn = PileTop(gameTable.hands[kHumanSeat]);
+  const CardCode drawn = PileTop(Table().hands[kHumanSeat]);
   const std::string name = CardName(drawn);
   const std::string fields = "card=" + std::to_string(drawn) + "\ndrawn=" + Say(IDS_DRAWN_CARD, {name}) +
                              "\nplay=" + Say(IDS_DRAWN_PLAY, {name}) + "\nkeep=" + Word(IDS_DRAWN_KEEP);

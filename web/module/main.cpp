@@ -54,8 +54,7 @@ EMSCRIPTEN_KEEPALIVE void zot_reopen() {
   if (!closed) return;
   closed = false;
   OpenTable();
-  // A computer's move that was due when the table closed is due again.
-  if (gameTable.dealActive && gameTable.currentPlayer != kHumanSeat) ArmTurnPacing();
+  ResumeTurnPacing();
 }
 
 // The same test the Windows loop makes after every pass.

@@ -14,7 +14,7 @@ EM_JS(void, zot_close_page, (), { Module.page.closePage(); });
 void OnCommand(int commandId) {
   // A match in progress is not thrown away unasked: on a no, nothing changes,
   // the setting included.
-  if (CommandStartsMatch(commandId) && gameTable.dealActive && !AskNewMatch()) return;
+  if (CommandStartsMatch(commandId) && Table().dealActive && !AskNewMatch()) return;
   // A setting is assigned first; the page shows its marks when the call returns.
   ApplySettingCommand(commandId);
   switch (commandId) {

@@ -12,5 +12,5 @@ EM_JS(void, zot_play_cue, (const char* name), { Module.page.playCue(UTF8ToString
 }  // namespace
 
 void PlayCue(SoundCue cue) {
-  if (gameTable.soundOn != 0) zot_play_cue(cue);
+  if (Table().soundOn != 0) zot_play_cue(cue);
 }

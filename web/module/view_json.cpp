@@ -94,7 +94,7 @@ std::string TableEventJson(const TableEvent& event, const std::string& text) {
 }
 
 std::string TableViewJson() {
-  const GameTable& t = gameTable;
+  const GameTable& t = Table();
   const TableLines lines = DescribeTable();
   Json json;
   json.Number("deal", t.dealActive).Number("turn", t.currentPlayer).Number("ended", narration.dealWinner >= 0);

@@ -13,6 +13,7 @@
 #include "exe_module.h"
 #include "game/match.h"
 #include "game/shell.h"
+#include "game/pacing.h"
 #include "game/table.h"
 #include "gfx/framebuffer.h"
 #include "gfx/sprite.h"

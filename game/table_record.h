@@ -1,0 +1,41 @@
+// The table record's shape: what a seat, a hand and the table are, which the
+// game writes and every shell reads (the record itself is the game's, table.h).
+#pragma once
+
+#include <cstdint>
+
+#include "game/cards.h"
+#include "game/pile.h"
+
+constexpr int kSeatCount = 4;
+constexpr int kHumanSeat = 0;
+constexpr int kHandSize = 7;
+constexpr int kMatchTarget = 500;
+
+// Fixed-width fields, each holding exactly the range the rules give it (flags one
+// byte, scores signed 32-bit, the colour a signed byte that the colour chooser
+// reads as such), so the table means the same on every compiler Zot is built with.
+struct GameTable {
+  std::int8_t direction;            // +1 or -1 (0 before the first deal)
+  std::int32_t handPoints[kSeatCount];
+  std::int32_t matchScores[kSeatCount];
+  std::uint8_t soundOn;
+  std::uint32_t lastTurnTick;       // ms tick when pacing was last armed or fired
+  std::int32_t playerCount;         // 2..4
+  CardPile drawPile;
+  CardPile discardPile;
+  std::uint8_t dealActive;
+  std::int32_t drawUntilPlayable;   // 0 or 1
+  std::uint8_t currentPlayer;       // 0..3, 0 is the human
+  CardPile hands[kSeatCount];
+  CardColor currentColor;
+  std::uint8_t computerTurnPending;
+  std::uint8_t singleDealMatch;
+};
+
+// Seats index fixed arrays of four: a player count the menu never sets is read
+// as the nearest it does (2..4).
+int PlayersInRange(int playerCount);
+
+// The table as it stands, to read: a shell shows it, only the game writes it.
+const GameTable& Table();
