@@ -8,22 +8,18 @@
 #include "gfx/framebuffer.h"
 
 const char* const kSpriteNames[kSpriteCount] = {
-    "IDB_FELT",          "IDB_FLOW_ARROW",     "IDB_COLOR_BAR",      "IDB_CARD_BACK",
-    "IDB_BLUE_0",        "IDB_BLUE_1",         "IDB_BLUE_2",         "IDB_BLUE_3",
-    "IDB_BLUE_4",        "IDB_BLUE_5",         "IDB_BLUE_6",         "IDB_BLUE_7",
-    "IDB_BLUE_8",        "IDB_BLUE_9",         "IDB_BLUE_DRAW_TWO",  "IDB_BLUE_REVERSE",
-    "IDB_BLUE_SKIP",     "IDB_GREEN_0",        "IDB_GREEN_1",        "IDB_GREEN_2",
-    "IDB_GREEN_3",       "IDB_GREEN_4",        "IDB_GREEN_5",        "IDB_GREEN_6",
-    "IDB_GREEN_7",       "IDB_GREEN_8",        "IDB_GREEN_9",        "IDB_GREEN_DRAW_TWO",
-    "IDB_GREEN_REVERSE", "IDB_GREEN_SKIP",     "IDB_RED_0",          "IDB_RED_1",
-    "IDB_RED_2",         "IDB_RED_3",          "IDB_RED_4",          "IDB_RED_5",
-    "IDB_RED_6",         "IDB_RED_7",          "IDB_RED_8",          "IDB_RED_9",
-    "IDB_RED_DRAW_TWO",  "IDB_RED_REVERSE",    "IDB_RED_SKIP",       "IDB_YELLOW_0",
-    "IDB_YELLOW_1",      "IDB_YELLOW_2",       "IDB_YELLOW_3",       "IDB_YELLOW_4",
-    "IDB_YELLOW_5",      "IDB_YELLOW_6",       "IDB_YELLOW_7",       "IDB_YELLOW_8",
-    "IDB_YELLOW_9",      "IDB_YELLOW_DRAW_TWO", "IDB_YELLOW_REVERSE", "IDB_YELLOW_SKIP",
-    "IDB_WILD",          "IDB_WILD_DRAW_FOUR",
+#define ZOT_BITMAP(name) #name,
+#include "resources/bitmaps.inc"
+#undef ZOT_BITMAP
 };
+// One name a sprite: a shorter list would leave the last names null.
+enum : int {
+#define ZOT_BITMAP(name) kListed_##name,
+#include "resources/bitmaps.inc"
+#undef ZOT_BITMAP
+  kListedBitmaps
+};
+static_assert(kListedBitmaps == kSpriteCount, "every sprite's bitmap is listed, and only those");
 
 Sprite* feltSprite = nullptr;
 Sprite* flowArrowSprite = nullptr;
