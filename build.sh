@@ -104,7 +104,7 @@ case "${1:-}" in
     run_ctest plain "$root/build/native"
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
     run_ctest asan "$root/build/asan" -LE 'wine|fuzz'
-    echo "== fuzzing the decoders, the page's WAVE reader and its words and JSON"
+    echo "== fuzzing the decoders and the page's words and JSON"
     run_ctest fuzz "$root/build/fuzz" -L fuzz
     # One line for the three runs together.
     sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$logs"/*.log |
