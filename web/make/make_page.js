@@ -91,8 +91,8 @@ const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '-
 // The felt's colour paints the table's place before the first frame, and is the
 // app's theme; the frame's size is the canvas's.
 const facts = fs.readFileSync(factsFile, 'utf8');
-const felt = facts.match(/kFeltColour = '(#[0-9a-f]{6})'/)[1];
-const [frameWidth, frameHeight] = ['kFrameWidth', 'kFrameHeight'].map((name) => facts.match(new RegExp(`${name} = (\\d+);`))[1]);
+const fact = (name) => facts.match(new RegExp(`export const ${name} = '?([^';]+)'?;`))[1];
+const felt = fact('kFeltColour');
 const parts = {
   script: bundle,
   module: gzip(fs.readFileSync(moduleFile.replace(/\.js$/, '.wasm'))),
@@ -102,7 +102,8 @@ const parts = {
 // The template with its head and end of body for one of the two pages, under
 // a policy that allows it what it loads besides its own inline script and style.
 function page(head, bodyEnd, allowed) {
-  const fill = { FELT: felt, FRAME_WIDTH: frameWidth, FRAME_HEIGHT: frameHeight, PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
+  const fill = { FELT: felt, FRAME_WIDTH: fact('kFrameWidth'), FRAME_HEIGHT: fact('kFrameHeight'),
+    PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
   return withPolicy(template.replace(/@ZOT_(FELT|FRAME_WIDTH|FRAME_HEIGHT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);
