@@ -9,7 +9,7 @@
 'use strict';
 const { fs, path, pageFile, pageUrl, served, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage,
   state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks, dialogTexts, waitDialog, words, planOf,
-  errors, run } = require('./page_lib.js');
+  errors, framed, run } = require('./page_lib.js');
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -324,6 +324,14 @@ run('browser tests', async (browser) => {
   const firstFrame = await page.evaluate(() => performance.getEntriesByName('zot-first-frame')[0].startTime);
   console.log(`page ${size} bytes, first frame ${Math.round(firstFrame)} ms after navigation`);
   check('first frame within a second', firstFrame < 1000, `${firstFrame} ms`);
+  await page.close();
+
+  // A browser that cannot unpack what the page carries: said, no longer busy (its console error is the one expected).
+  page = await browser.newPage();
+  await page.addInitScript(() => { delete window.DecompressionStream; });
+  await page.goto(pageUrl());
+  await framed(page);
+  checkEq('nothing unpacks: said', await page.$eval('#notice-text', (notice) => notice.textContent), words.strings.IDS_MODULE_MISSING);
   await page.close();
 
   // Menu and dialogs, at a window that fits the table once; at this second

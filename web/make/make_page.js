@@ -12,8 +12,8 @@
 // import of a name nobody exports fails the build.
 // The WebAssembly (MODULE_JS with .wasm for .js) and the bitmaps and sounds
 // (RESOURCES/bitmaps, RESOURCES/sounds) travel gzip-packed; the one-file page
-// carries them as base64 data blocks after what shows first, which no script
-// parser reads, and the browser unpacks them (load.js).
+// carries them, and its script, as base64 data blocks after what shows first,
+// which no script parser reads, and the browser unpacks them (load.js, boot.js).
 // In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
 // {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
 // a string of the string table. Every word a dialog of the page holds must be
@@ -27,7 +27,7 @@ const menuHtml = require('./menu_html.js');
 const { gzip, packFolders } = require('./pack.js');
 const site = require('./make_site.js');
 const { helpHtml } = require('./help_html.js');
-const { withPolicy } = require('./policy.js');
+const { withPolicy, hashOf } = require('./policy.js');
 
 const [out, siteDir, templateFile, rcFile, headerFile, helpFile, styleFile, pageMain, moduleFile, factsFile, resources,
   workerFile] = process.argv.slice(2);
@@ -110,11 +110,15 @@ function page(head, bodyEnd, allowed) {
 }
 
 const dataBlock = (id, bytes) => `<script type="application/octet-stream" id="${id}">${bytes.toString('base64')}</script>`;
+// The page's script packed too, run by a few lines of its own (boot.js), which
+// the policy allows by hash like the script it unpacks.
+const boot = execFileSync('esbuild', [path.join(path.dirname(pageMain), 'boot.js'), '--minify', '--target=es2020',
+  '--charset=utf8', '--log-level=warning'], { encoding: 'utf8' });
 fs.writeFileSync(out, page('<link rel="icon" href="data:,">', [
   dataBlock('zot-module-data', parts.module),
   dataBlock('zot-assets-data', parts.assets),
-  // Inside a script element only "</script" could end it early.
-  `<script type="module">${parts.script.replace(/<\/script/g, '<\\/script')}</script>`,
-].join('\n'), { 'img-src': ['data:'] }));
+  dataBlock('zot-script-data', gzip(Buffer.from(parts.script))),
+  `<script type="module">${boot}</script>`,
+].join('\n'), { 'img-src': ['data:'], 'script-src': [hashOf(parts.script)] }));
 
 site.write(siteDir, parts, { page, words: words.strings, felt, icons: path.join(resources, 'icons'), worker: workerFile });

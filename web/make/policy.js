@@ -35,4 +35,4 @@ function withPolicy(html, allowed) {
   return html.replace('@ZOT_POLICY@', () => `<meta http-equiv="Content-Security-Policy" content="${policy}">`);
 }
 
-module.exports = { withPolicy };
+module.exports = { withPolicy, hashOf };
