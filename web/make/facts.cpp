@@ -60,6 +60,9 @@ constexpr EventKindName kEventKinds[] = {
     {TableEventKind::kKept, "kKept"},                 {TableEventKind::kOneCard, "kOneCard"},
     {TableEventKind::kHumanTurn, "kHumanTurn"},       {TableEventKind::kDealEnded, "kDealEnded"},
     {TableEventKind::kMatchEnded, "kMatchEnded"},     {TableEventKind::kRefused, "kRefused"},
+    {TableEventKind::kStacked, "kStacked"},           {TableEventKind::kSwapped, "kSwapped"},
+    {TableEventKind::kPassed, "kPassed"},             {TableEventKind::kSaidZot, "kSaidZot"},
+    {TableEventKind::kCaught, "kCaught"},
 };
 static_assert(sizeof kEventKinds / sizeof kEventKinds[0] == kTableEventKinds, "every event kind has its name here");
 
