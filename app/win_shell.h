@@ -53,6 +53,11 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The house rules' dialog (win_house_dialogs.cpp): the rules chosen, kHouse*
+// bits, or -1 when cancelled; and the Zot command of the menu bar, enabled
+// while the say-zot rule is on.
+int AskHouseRules(HWND owner);
+void ShowSayZotCommand(HWND window);
 
 // Pacing wait (win_clock.cpp): milliseconds the loop may sleep at tick `now`
 // before the pacing test can pass, INFINITE while the pacing is disarmed.

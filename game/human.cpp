@@ -102,6 +102,8 @@ void DrawFromPile() {
   EndMove(cue);
 }
 
+bool CanSayZot() { return ZotSayable(askingDrawnCard); }
+
 void SayZot() {
   GameTable& t = gameTable;
   if (!t.dealActive || !HouseRule(kHouseSayZot)) return;

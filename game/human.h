@@ -17,6 +17,8 @@ void DrawFromPile();
 // until the next seat moves. At any other time it only says so; with the rule off
 // it does nothing. (Owing a stacked total, DrawFromPile takes it.)
 void SayZot();
+// Whether SayZot would say it now (for a shell that shows the command only then).
+bool CanSayZot();
 // Whether PlayHandCard(index) would play the card now: the human's turn in a
 // deal, and a card the rules allow.
 bool HandCardPlayable(int index);

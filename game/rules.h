@@ -24,6 +24,3 @@ bool PlayCard(int seat, int index, SoundCue* cue);
 // A seat that owes the stacked total takes it (fewer when the stock runs out)
 // and loses its turn: that is its whole move. Returns the seat to move next.
 int TakePendingTotal(int seat);
-// The seats a 7 of `seat` may swap with, fewest cards first, ties in the
-// direction of play; -1 after the last. The computer takes the first.
-void SwapChoices(int seat, int choices[kSeatCount - 1]);

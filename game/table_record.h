@@ -51,5 +51,10 @@ struct GameTable {
 // as the nearest it does (2..4).
 int PlayersInRange(int playerCount);
 
+// The seats a 7 of `seat` may swap hands with, fewest cards first, ties in the
+// direction of play; -1 after the last. The computer takes the first; a shell
+// offers them to the human in this order.
+void SwapChoices(int seat, int choices[kSeatCount - 1]);
+
 // The table as it stands, to read: a shell shows it, only the game writes it.
 const GameTable& Table();

@@ -108,6 +108,7 @@ int main() {
   ZOT_ENTRY_POINT(zot_hand_card);
   ZOT_ENTRY_POINT(zot_draw_pile);
   ZOT_ENTRY_POINT(zot_select_card);
+  ZOT_ENTRY_POINT(zot_say_zot);
   ZOT_ENTRY_POINT(zot_card_rgba);
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);
