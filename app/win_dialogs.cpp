@@ -120,14 +120,14 @@ INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     // The drawn-card question's Zot button, while saying it is the human's to do.
-    if (lParam == IDD_PLAY_DRAWN_CARD && CanSayZot()) ShowWindow(GetDlgItem(dialog, IDM_SAY_ZOT), SW_SHOW);
+    if (lParam == IDD_PLAY_DRAWN_CARD && CanSayZot()) ShowWindow(GetDlgItem(dialog, IDC_SAY_ZOT), SW_SHOW);
     MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
-  if (message == WM_COMMAND && LOWORD(wParam) == IDM_SAY_ZOT) {
+  if (message == WM_COMMAND && LOWORD(wParam) == IDC_SAY_ZOT) {
     SayZot();
     SetFocus(GetDlgItem(dialog, IDOK));
-    ShowWindow(GetDlgItem(dialog, IDM_SAY_ZOT), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, IDC_SAY_ZOT), SW_HIDE);
     return TRUE;
   }
   if (message == WM_COMMAND) {

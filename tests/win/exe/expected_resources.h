@@ -3,7 +3,7 @@
 
 #include "resources/resource.h"
 
-enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup, kOwnerDrawn };
+enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup, kOwnerDrawn, kHiddenButton };
 
 struct ControlRow {
   int id;
@@ -97,6 +97,7 @@ inline constexpr ControlRow kDrawn[] = {
     {2, Kind::kButton, 65, 35, 50, 14, "غير موافق"},
     {-1, Kind::kText, 10, 10, 138, 8, "الكرت الذي أخرجته صالح للعب"},
     {-1, Kind::kText, 10, 20, 100, 8, "أضغط موافق لأستكمال اللعبة"},
+    {IDC_SAY_ZOT, Kind::kHiddenButton, 120, 35, 35, 14, "زوت!"},  // shown while Zot may be said
 };
 
 #define ZOT_ROWS(a) a, static_cast<int>(sizeof(a) / sizeof(a[0]))
@@ -139,6 +140,8 @@ inline constexpr MenuRow kSettingsMenu[] = {
     {0, nullptr, false},
     {IDM_ONE_DEAL, "لعب يدوي", true},
     {IDM_PLAY_TO_500, "نقاط اللعب", false},
+    {0, nullptr, false},
+    {IDM_HOUSE_RULES, "قواعد البيت…", false},
 };
 inline constexpr MenuRow kHelpMenu[] = {
     {IDM_ABOUT, "نبذه", false},
@@ -147,7 +150,7 @@ inline constexpr MenuRow kHelpMenu[] = {
 };
 inline constexpr PopupRow kMenu[] = {
     {"&ملف", kFileMenu, 2},
-    {"&أعدادات", kSettingsMenu, 12},
+    {"&أعدادات", kSettingsMenu, 14},
     {"&تعليمات", kHelpMenu, 3},
 };
 

@@ -112,7 +112,8 @@ bool HasKindStyle(Kind kind, DWORD style) {
   const bool group = (style & WS_GROUP) != 0;
   switch (kind) {
     case Kind::kOk: return button == BS_DEFPUSHBUTTON && tab;
-    case Kind::kButton: return button == BS_PUSHBUTTON && tab;
+    case Kind::kButton:
+    case Kind::kHiddenButton: return button == BS_PUSHBUTTON && tab;
     case Kind::kRadio: return button == BS_AUTORADIOBUTTON && !tab && !group;
     case Kind::kText: return (style & SS_TYPEMASK) == SS_LEFT && group;
     case Kind::kPicture: return (style & SS_TYPEMASK) == SS_BITMAP;
@@ -149,7 +150,8 @@ void CheckDialogs() {
       CHECK_EQ(got.id, want.id);
       CHECK_EQ(got.windowClass, std::wstring(ClassOf(want.kind)));
       CHECK(HasKindStyle(want.kind, got.style));
-      CHECK_EQ(static_cast<long long>(got.style & (WS_CHILD | WS_VISIBLE)), static_cast<long long>(WS_CHILD | WS_VISIBLE));
+      const DWORD shown = want.kind == Kind::kHiddenButton ? WS_CHILD : WS_CHILD | WS_VISIBLE;
+      CHECK_EQ(static_cast<long long>(got.style & (WS_CHILD | WS_VISIBLE)), static_cast<long long>(shown));
       CHECK_EQ(got.x, want.x);
       CHECK_EQ(got.y, want.y);
       CHECK_EQ(got.w, want.w);
@@ -170,7 +172,12 @@ void CheckMenu() {
   if (!CHECK(bytes.data != nullptr)) return;
   HMENU menu = LoadMenuIndirectW(bytes.data);
   if (!CHECK(menu != nullptr)) return;
-  if (!CHECK_EQ(GetMenuItemCount(menu), 3)) return;
+  // Three menus, then the Zot command, greyed until the say-zot rule is on.
+  if (!CHECK_EQ(GetMenuItemCount(menu), 4)) return;
+  wchar_t zot[8] = {};
+  GetMenuStringW(menu, 3, zot, 8, MF_BYPOSITION);
+  CHECK_EQ(std::wstring(zot), check::Wide("زوت!"));
+  CHECK_EQ(GetMenuState(menu, 3, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
   for (int p = 0; p < 3; ++p) {
     const expected::PopupRow& popup = expected::kMenu[p];
     wchar_t text[64] = {};
