@@ -1,5 +1,6 @@
-// The seven modal dialogs and their four procedures. Wide-character calls
-// throughout, so the Arabic texts show whatever the system's code page.
+// The seven modal dialogs and their four procedures (the house rules' two are in
+// win_house_dialogs.cpp). Wide-character calls throughout, so the Arabic texts
+// show whatever the system's code page.
 #include "app/win_shell.h"
 
 #include "app/win_access.h"

@@ -33,7 +33,7 @@ bool OnKeyDown(WPARAM key, LPARAM flags);
 void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
 
-// Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
+// Dialogs (win_dialogs.cpp). The game's six are declared in game/shell.h.
 // Every modal dialog of the program opens through ShowDialog, which passes
 // `templateId` on to WM_INITDIALOG and keeps count of the dialogs open; it
 // returns the dialog's answer, or -1 when the dialog could not be shown.

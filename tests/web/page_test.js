@@ -139,7 +139,7 @@ async function houseRulesMatch(browser) {
   await page.click('#dialog-187 button[data-id="1"]');
   const zot = page.getByRole('button', { name: 'زوت!', exact: true });
   check('house rules: a match dealt, the Zot button in sight', await zot.isVisible());
-  let owedSeen = false;
+  let owedSeen = false, zotByKey = false;
   for (let steps = 0; steps < 400; ++steps) {
     const open = (await state(page)).dialog[0];
     if (open) {
@@ -156,7 +156,8 @@ async function houseRulesMatch(browser) {
     }
     const cards = await page.$$eval('#hand-cards .card', (all) => all.map((b) => b.getAttribute('aria-disabled') === 'false'));
     if (turn.endsWith('عليك سحب ورقتين أو الجمع.')) owedSeen = true;
-    if (cards.length === 2 && cards.includes(true)) await zot.click();
+    // Said by the key and by the button in turn.
+    if (cards.length === 2 && cards.includes(true)) await ((zotByKey = !zotByKey) ? page.keyboard.press('z') : zot.click());
     const index = cards.indexOf(true);
     await page.evaluate((i) => (i < 0 ? document.getElementById('draw-pile')
       : document.querySelectorAll('#hand-cards .card')[i]).click(), index);

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-// Dialogs the menu opens (dialogs.cpp); the game's five are in game/shell.h.
+// Dialogs the menu opens (dialogs.cpp); the game's six are in game/shell.h.
 void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
