@@ -49,6 +49,18 @@ void FreePictures(HWND dialog) {
   }
 }
 
+// The drawn-card question's Zot button, beside its two, while saying it is the
+// human's to do: added as it opens, so that the template stays as it always was.
+void AddSayZotButton(HWND dialog) {
+  RECT place{120, 35, 155, 49};  // dialog units, in line with OK and Cancel
+  MapDialogRect(dialog, &place);
+  HWND button = CreateWindowExW(0, L"BUTTON", Utf16(Word(IDS_SAY_ZOT_BUTTON)).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, dialog,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SAY_ZOT)), appInstance, nullptr);
+  SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);
+}
+
 bool IsChecked(HWND dialog, int controlId) {
   return SendDlgItemMessageW(dialog, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -120,15 +132,14 @@ INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    // The drawn-card question's Zot button, while saying it is the human's to do.
-    if (lParam == IDD_PLAY_DRAWN_CARD && CanSayZot()) ShowWindow(GetDlgItem(dialog, IDC_SAY_ZOT), SW_SHOW);
+    if (lParam == IDD_PLAY_DRAWN_CARD && CanSayZot()) AddSayZotButton(dialog);
     MakeDialogReadable(dialog, static_cast<int>(lParam));
     return TRUE;
   }
   if (message == WM_COMMAND && LOWORD(wParam) == IDC_SAY_ZOT) {
     SayZot();
     SetFocus(GetDlgItem(dialog, IDOK));
-    ShowWindow(GetDlgItem(dialog, IDC_SAY_ZOT), SW_HIDE);
+    DestroyWindow(GetDlgItem(dialog, IDC_SAY_ZOT));
     return TRUE;
   }
   if (message == WM_COMMAND) {

@@ -70,7 +70,7 @@
 // The swap dialog's radios, one a seat offered, fewest cards first.
 #define IDC_SWAP_SEAT_FIRST 1054
 #define IDC_SWAP_SEAT_LAST 1056
-// The drawn-card question's Zot button.
+// The drawn-card question's Zot button, added while Zot may be said.
 #define IDC_SAY_ZOT 1057
 
 // The page's own resources, compiled for the page only (ZOT_PAGE): its

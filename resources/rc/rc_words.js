@@ -82,10 +82,8 @@ function parse(text, defines) {
   const flags = () => {
     const names = [];
     for (;;) {
-      // "NOT WS_VISIBLE": a style the control goes without, which names nothing it is.
       const token = next();
-      if (token.word === 'NOT') next();
-      else names.push(token.word !== undefined ? token.word : token.number);
+      names.push(token.word !== undefined ? token.word : token.number);
       if (!peek() || peek().punct !== '|') return names;
       next();
     }

@@ -3,7 +3,7 @@
 
 #include "resources/resource.h"
 
-enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup, kOwnerDrawn, kHiddenButton };
+enum class Kind { kOk, kButton, kRadio, kText, kPicture, kGroup, kOwnerDrawn };
 
 struct ControlRow {
   int id;
@@ -97,7 +97,6 @@ inline constexpr ControlRow kDrawn[] = {
     {2, Kind::kButton, 65, 35, 50, 14, "غير موافق"},
     {-1, Kind::kText, 10, 10, 138, 8, "الكرت الذي أخرجته صالح للعب"},
     {-1, Kind::kText, 10, 20, 100, 8, "أضغط موافق لأستكمال اللعبة"},
-    {IDC_SAY_ZOT, Kind::kHiddenButton, 120, 35, 35, 14, "زوت!"},  // shown while Zot may be said
 };
 
 #define ZOT_ROWS(a) a, static_cast<int>(sizeof(a) / sizeof(a[0]))
