@@ -1,5 +1,6 @@
-// The seven modal dialogs and their four procedures. Wide-character calls
-// throughout, so the Arabic texts show whatever the system's code page.
+// The seven modal dialogs and their four procedures (the house rules' two are in
+// win_house_dialogs.cpp). Wide-character calls throughout, so the Arabic texts
+// show whatever the system's code page.
 #include "app/win_shell.h"
 
 #include "app/win_access.h"
@@ -46,6 +47,18 @@ void FreePictures(HWND dialog) {
       if (picture != nullptr) DeleteObject(picture);
     }
   }
+}
+
+// The drawn-card question's Zot button, beside its two, while saying it is the
+// human's to do: added as it opens, so that the template stays as it always was.
+void AddSayZotButton(HWND dialog) {
+  RECT place{120, 35, 155, 49};  // dialog units, in line with OK and Cancel
+  MapDialogRect(dialog, &place);
+  HWND button = CreateWindowExW(0, L"BUTTON", Utf16(Word(IDS_SAY_ZOT_BUTTON)).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, dialog,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SAY_ZOT)), appInstance, nullptr);
+  SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);
 }
 
 bool IsChecked(HWND dialog, int controlId) {
@@ -119,7 +132,14 @@ INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    if (lParam == IDD_PLAY_DRAWN_CARD && CanSayZot()) AddSayZotButton(dialog);
     MakeDialogReadable(dialog, static_cast<int>(lParam));
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDC_SAY_ZOT) {
+    SayZot();
+    SetFocus(GetDlgItem(dialog, IDOK));
+    DestroyWindow(GetDlgItem(dialog, IDC_SAY_ZOT));
     return TRUE;
   }
   if (message == WM_COMMAND) {

@@ -42,6 +42,18 @@ void OnCommand(HWND window, int commandId) {
     case IDM_MANUAL:
       OpenManual(window);
       break;
+    case IDM_SAY_ZOT:
+      SayZot();
+      break;
+    case IDM_HOUSE_RULES: {
+      // A change starts a new match, as the other rule settings do.
+      const int rules = AskHouseRules(window);
+      if (rules >= 0 && ApplyHouseRules(rules)) {
+        ShowSayZotCommand(window);
+        StartMatch();
+      }
+      break;
+    }
     default:
       break;
   }

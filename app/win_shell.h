@@ -33,7 +33,7 @@ bool OnKeyDown(WPARAM key, LPARAM flags);
 void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
 
-// Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
+// Dialogs (win_dialogs.cpp). The game's six are declared in game/shell.h.
 // Every modal dialog of the program opens through ShowDialog, which passes
 // `templateId` on to WM_INITDIALOG and keeps count of the dialogs open; it
 // returns the dialog's answer, or -1 when the dialog could not be shown.
@@ -53,6 +53,11 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK ScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK OkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The house rules' dialog (win_house_dialogs.cpp): the rules chosen, kHouse*
+// bits, or -1 when cancelled; and the Zot command of the menu bar, enabled
+// while the say-zot rule is on.
+int AskHouseRules(HWND owner);
+void ShowSayZotCommand(HWND window);
 
 // Pacing wait (win_clock.cpp): milliseconds the loop may sleep at tick `now`
 // before the pacing test can pass, INFINITE while the pacing is disarmed.

@@ -6,10 +6,12 @@
 #include "game/rules.h"
 #include "game/shell.h"
 #include "game/table.h"
+#include "game/zot_call.h"
 
 void ComputerTurn(int seat) {
   GameTable& t = gameTable;
   CardPile& hand = t.hands[seat];
+  CatchUnsaidZot();
 
   // The playable card nearest the end of the hand: the most recently received.
   int chosen = -1;
@@ -20,6 +22,8 @@ void ComputerTurn(int seat) {
   SoundCue cue = IDW_CLICK;
   if (chosen >= 0) {
     PlayCard(seat, chosen, &cue);
+  } else if (t.pendingTotal > 0) {
+    t.currentPlayer = static_cast<std::uint8_t>(TakePendingTotal(seat));
   } else {
     const CardCode drawn = DrawCard(seat);
     TellSeat(TableEventKind::kDrew, seat, drawn);

@@ -5,7 +5,8 @@ namespace {
 TableObserver observer = nullptr;
 
 constexpr const char* kNames[kTableEventKinds] = {"match", "deal", "hand", "draw", "play", "take", "skip",
-                                                  "reverse", "keep", "zot", "turn", "end", "over", "refuse"};
+                                                  "reverse", "keep", "zot", "turn", "end", "over", "refuse",
+                                                  "stack", "swap", "pass", "say", "caught"};
 }  // namespace
 
 const char* TableEventName(TableEventKind kind) {

@@ -31,8 +31,14 @@ enum class TableEventKind : std::uint8_t {
   kMatchEnded,    // the match is over; `seat` won its last deal (0: the human won)
   kRefused,       // a press of the human's did nothing: `card` the card pressed (kNoCard:
                   // none there), `seat` the seat whose turn it was (0: the rules refused it)
+  // The house rules' events.
+  kStacked,       // a draw card was stacked: `seat` now owes `count` cards in all
+  kSwapped,       // `seat` played a 7 and swapped hands with seat `count`
+  kPassed,        // a 0 passed every hand to the next seat in `direction`
+  kSaidZot,       // the human said Zot (`count` 1), or pressed for it when there was nothing to say (0)
+  kCaught,        // the human's last card was caught unsaid: it took `count` cards
 };
-constexpr int kTableEventKinds = 14;
+constexpr int kTableEventKinds = 19;
 
 // Each kind's one-word name, as the simulator's trace and the listeners write it.
 const char* TableEventName(TableEventKind kind);

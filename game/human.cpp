@@ -9,8 +9,12 @@
 #include "game/shell.h"
 #include "game/pacing.h"
 #include "game/table.h"
+#include "game/zot_call.h"
 
 namespace {
+
+// Set while the drawn-card question is open: the move is still the human's.
+bool askingDrawnCard = false;
 
 void StartFromIdle() {
   StartMatch();
@@ -73,6 +77,12 @@ void DrawFromPile() {
     return;
   }
   if (!HumansTurn(kNoCard)) return;
+  if (t.pendingTotal > 0) {
+    // Owing a stacked total, the draw pile takes it: the whole move.
+    t.currentPlayer = static_cast<std::uint8_t>(TakePendingTotal(kHumanSeat));
+    EndMove(IDW_CLICK);
+    return;
+  }
   const CardCode drawn = DrawCard(kHumanSeat);
   TellSeat(TableEventKind::kDrew, kHumanSeat, drawn);
   ShowTable();
@@ -81,12 +91,30 @@ void DrawFromPile() {
   // The drawn card may be played at once only where the turn would pass.
   if (TurnPassesAfterDraw(drawn)) {
     t.currentPlayer = static_cast<std::uint8_t>(NextPlayer(kHumanSeat));
-    if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn) && AskPlayDrawnCard(mainWindow)) {
-      played = PlayCard(kHumanSeat, PileCount(t.hands[kHumanSeat]) - 1, &cue);
+    if (drawn != kNoCard && IsPlayable(kHumanSeat, drawn)) {
+      askingDrawnCard = true;
+      const bool play = AskPlayDrawnCard(mainWindow);
+      askingDrawnCard = false;
+      if (play) played = PlayCard(kHumanSeat, PileCount(t.hands[kHumanSeat]) - 1, &cue);
     }
   }
   if (!played) TellSeat(TableEventKind::kKept, kHumanSeat);
   EndMove(cue);
+}
+
+bool CanSayZot() { return ZotSayable(askingDrawnCard); }
+
+void SayZot() {
+  GameTable& t = gameTable;
+  if (!t.dealActive || !HouseRule(kHouseSayZot)) return;
+  const bool sayable = ZotSayable(askingDrawnCard);
+  if (sayable) {
+    // Said ahead of the last card, or late, before anyone caught it.
+    t.zotCall = t.zotCall == kZotOwed ? kZotNone : kZotSaid;
+    PlayCue(IDW_ZOT);
+  }
+  TellTable(TableEvent{TableEventKind::kSaidZot, kHumanSeat, kNoCard, 0, 0, static_cast<std::int8_t>(sayable)});
+  if (!askingDrawnCard) ShowTable();
 }
 
 void OnTableClick(int x, int y) {

@@ -12,6 +12,13 @@ void PlayHandCard(int index);
 // to be had at all the turn passes, so the human always has a move). On the idle
 // table a new match.
 void DrawFromPile();
+// Under the say-zot house rule, says "Zot!": on the human's move with two cards
+// in hand (the drawn-card question included), or after a move that left one card
+// until the next seat moves. At any other time it only says so; with the rule off
+// it does nothing. (Owing a stacked total, DrawFromPile takes it.)
+void SayZot();
+// Whether SayZot would say it now (for a shell that shows the command only then).
+bool CanSayZot();
 // Whether PlayHandCard(index) would play the card now: the human's turn in a
 // deal, and a card the rules allow.
 bool HandCardPlayable(int index);

@@ -6,6 +6,7 @@
 #include "game/shell.h"
 #include "game/pacing.h"
 #include "game/table.h"
+#include "game/zot_call.h"
 
 namespace {
 // A count the menu never sets must not make the deal or the scoring run past the seats.
@@ -56,6 +57,8 @@ void StartDeal() {
   SetColorFromCard(top);
   t.currentPlayer = 0;
   t.direction = 1;
+  t.pendingTotal = 0;
+  t.zotCall = kZotNone;
 
   if (top == kWild) {
     PlayCue(IDW_BOING);
@@ -101,8 +104,11 @@ bool FinishMove(int seat, SoundCue cue) {
     EndDeal(seat);  // a following deal tells its own turn
     return false;
   }
-  if (left == 1) TellSeat(TableEventKind::kOneCard, seat);
-  PlayCue(left == 1 ? IDW_ZOT : cue);
+  // Under say-zot the human's last card is told, and its cue played, when said.
+  const bool saysOwn = seat == kHumanSeat && HouseRule(kHouseSayZot);
+  const bool said = saysOwn && SettleZotCall(left);
+  if (left == 1 && (!saysOwn || said)) TellSeat(TableEventKind::kOneCard, seat);
+  PlayCue(left == 1 && !saysOwn ? IDW_ZOT : cue);
   if (t.dealActive && t.currentPlayer == kHumanSeat) TellSeat(TableEventKind::kHumanTurn, kHumanSeat);
   return true;
 }

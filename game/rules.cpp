@@ -8,8 +8,27 @@ void SetColorFromCard(CardCode card) {
   if (IsColoured(card)) gameTable.currentColor = ColorOf(card);
 }
 
+bool HouseRule(std::uint8_t rule) { return (gameTable.houseRules & rule) != 0; }
+
+// Whether the hand of `seat` holds a coloured card of the colour in force.
+static bool HoldsColorInForce(int seat) {
+  const GameTable& t = gameTable;
+  const CardPile& hand = t.hands[seat];
+  for (int i = 0; hand.cards[i] != kNoCard; ++i) {
+    if (IsColoured(hand.cards[i]) && ColorOf(hand.cards[i]) == t.currentColor) return true;
+  }
+  return false;
+}
+
 bool IsPlayable(int seat, CardCode card) {
   const GameTable& t = gameTable;
+  if (t.pendingTotal > 0) {
+    // A seat that owes answers only with a draw card on the stack: a Draw Two on
+    // a Draw Two, a Wild Draw Four (never while the colour is held) on either.
+    if (card == kWildDrawFour) return !HoldsColorInForce(seat);
+    const CardCode top = PileTop(t.discardPile);
+    return IsColoured(card) && FaceOf(card) == kFaceDrawTwo && IsColoured(top) && FaceOf(top) == kFaceDrawTwo;
+  }
   if (IsColoured(card)) {
     if (ColorOf(card) == t.currentColor) return true;
     // Face match needs a coloured top: after a wild only the named colour counts.
@@ -19,11 +38,7 @@ bool IsPlayable(int seat, CardCode card) {
   if (card == kWild) return true;
   if (card != kWildDrawFour) return false;
   // No bluffing: refused while the hand holds the colour in force.
-  const CardPile& hand = t.hands[seat];
-  for (int i = 0; hand.cards[i] != kNoCard; ++i) {
-    if (IsColoured(hand.cards[i]) && ColorOf(hand.cards[i]) == t.currentColor) return false;
-  }
-  return true;
+  return !HoldsColorInForce(seat);
 }
 
 CardColor ChooseColor(int seat) {
@@ -66,6 +81,64 @@ static int Penalize(int victim, int cards) {
   return NextPlayer(victim);
 }
 
+int TakePendingTotal(int seat) {
+  const int total = gameTable.pendingTotal;
+  gameTable.pendingTotal = 0;
+  return Penalize(seat, total);
+}
+
+void SwapChoices(int seat, int choices[kSeatCount - 1]) {
+  const GameTable& t = gameTable;
+  int n = 0;
+  for (int other = NextPlayer(seat); other != seat; other = NextPlayer(other)) {
+    // In the direction of play, each seat after those it has fewer cards than.
+    int at = n++;
+    while (at > 0 && PileCount(t.hands[other]) < PileCount(t.hands[choices[at - 1]])) {
+      choices[at] = choices[at - 1];
+      --at;
+    }
+    choices[at] = other;
+  }
+  for (; n < kSeatCount - 1; ++n) choices[n] = -1;
+}
+
+// A draw card's 2 or 4: on the stack with stacking on, where the next seat owes
+// it (or takes it at once when the card went out), else taken by the next seat.
+static int DrawCardPlayed(int seat, int cards) {
+  GameTable& t = gameTable;
+  const int victim = NextPlayer(seat);
+  if (!HouseRule(kHouseStack)) return Penalize(victim, cards);
+  t.pendingTotal += cards;
+  TellTable(TableEvent{TableEventKind::kStacked, static_cast<std::int8_t>(victim), kNoCard, 0, 0,
+                       static_cast<std::int8_t>(t.pendingTotal)});
+  return PileCount(t.hands[seat]) == 0 ? TakePendingTotal(victim) : victim;
+}
+
+static void SwapHands(int seat) {
+  GameTable& t = gameTable;
+  int choices[kSeatCount - 1];
+  SwapChoices(seat, choices);
+  int other = choices[0];
+  if (seat == kHumanSeat && choices[1] >= 0) {
+    // An answer that is no other seat in play is read as the first offered.
+    const int asked = AskSwapSeat(mainWindow);
+    if (asked != seat && asked >= 1 && asked < t.playerCount) other = asked;
+  }
+  const CardPile held = t.hands[seat];
+  t.hands[seat] = t.hands[other];
+  t.hands[other] = held;
+  TellTable(TableEvent{TableEventKind::kSwapped, static_cast<std::int8_t>(seat), kNoCard, 0, 0,
+                       static_cast<std::int8_t>(other)});
+}
+
+static void PassHands() {
+  GameTable& t = gameTable;
+  CardPile passed[kSeatCount];
+  for (int seat = 0; seat < t.playerCount; ++seat) passed[NextPlayer(seat)] = t.hands[seat];
+  for (int seat = 0; seat < t.playerCount; ++seat) t.hands[seat] = passed[seat];
+  TellTable(TableEvent{TableEventKind::kPassed, 0, kNoCard, 0, t.direction, 0});
+}
+
 static int Skip(int victim) {
   TellSeat(TableEventKind::kSkipped, victim);
   return NextPlayer(victim);
@@ -92,12 +165,12 @@ bool PlayCard(int seat, int index, SoundCue* cue) {
     next = NextPlayer(seat);
     played = IDW_BOING;
   } else if (card == kWildDrawFour) {
-    next = Penalize(NextPlayer(seat), 4);
+    next = DrawCardPlayed(seat, 4);
     played = IDW_LOSE;
   } else {
     switch (FaceOf(card)) {
       case kFaceDrawTwo:
-        next = Penalize(NextPlayer(seat), 2);
+        next = DrawCardPlayed(seat, 2);
         played = IDW_BOING;
         break;
       case kFaceReverse:
@@ -115,6 +188,11 @@ bool PlayCard(int seat, int index, SoundCue* cue) {
         played = IDW_BOING;
         break;
       default:
+        // A 7 or a 0 that leaves the hand empty has nothing to give.
+        if (HouseRule(kHouseSevenZero) && PileCount(hand) > 0) {
+          if (FaceOf(card) == 7) SwapHands(seat);
+          if (FaceOf(card) == 0) PassHands();
+        }
         next = NextPlayer(seat);
         break;
     }

@@ -22,6 +22,10 @@ constexpr const char* kTallyKeys[3] = {"tally2", "tally3", "tally4"};
 // while every score is under 500, so one deal more ends at most at 499 + 1240.
 constexpr std::uint32_t kMaxHandPoints = 1240;
 constexpr std::uint32_t kMaxMatchScore = kMatchTarget - 1 + kMaxHandPoints;
+// Every draw card of the deck on one stack: eight Draw Twos and four Wild Draw Fours.
+constexpr std::uint32_t kMaxPendingTotal = 8 * 2 + 4 * 4;
+
+bool HasHouseState(const GameTable& t) { return t.houseRules != 0 || t.pendingTotal != 0 || t.zotCall != 0; }
 
 int DeckCopies(int code) {
   if (code == kWild || code == kWildDrawFour) return 4;
@@ -165,6 +169,14 @@ bool PossibleGame(const SavedGame& g) {
     }
   }
 
+  // A total is owed, and a Zot stands, only in a deal under their rule; a Zot
+  // said is said from two cards, one owed for a last card.
+  if (t.pendingTotal != 0 && (!(t.houseRules & kHouseStack) || !t.dealActive)) return false;
+  if (t.zotCall != kZotNone) {
+    const int held = PileCount(t.hands[kHumanSeat]);
+    if (!(t.houseRules & kHouseSayZot) || !t.dealActive || held != (t.zotCall == kZotSaid ? 2 : 1)) return false;
+  }
+
   const MatchStatistics& s = g.statistics;
   std::uint64_t won = 0;
   for (const auto& byLength : s.tallies) {
@@ -210,7 +222,8 @@ std::string EncodeSavedGame(const SavedGame& saved) {
   const GameTable& t = saved.table;
   std::string out;
   out.reserve(700);
-  PutNumbers(out, kVersionKey, {kSavedGameVersion});
+  const bool house = HasHouseState(t);
+  PutNumbers(out, kVersionKey, {house ? kSavedGameVersion : kFirstSavedGameVersion});
   PutNumbers(out, "players", {t.playerCount});
   PutNumbers(out, "untilPlayable", {t.drawUntilPlayable});
   PutNumbers(out, "oneDeal", {t.singleDealMatch});
@@ -235,6 +248,11 @@ std::string EncodeSavedGame(const SavedGame& saved) {
   }
   PutNumbers(out, "streak", {s.currentStreak, s.bestStreak});
   PutNumbers(out, "counted", {s.matchCounted});
+  if (house) {
+    PutNumbers(out, "house", {t.houseRules});
+    PutNumbers(out, "pending", {t.pendingTotal});
+    PutNumbers(out, "zot", {t.zotCall});
+  }
   out += kEnd;
   return out;
 }
@@ -242,7 +260,8 @@ std::string EncodeSavedGame(const SavedGame& saved) {
 bool DecodeSavedGame(std::string_view text, SavedGame* out) {
   if (text.size() > kMaxSavedGameBytes) return false;
   Reader r{text, true};
-  if (Field(r, kVersionKey, UINT32_MAX) != kSavedGameVersion) return false;
+  const std::uint32_t version = Field(r, kVersionKey, UINT32_MAX);
+  if (version < kFirstSavedGameVersion || version > kSavedGameVersion) return false;
   SavedGame g{};
   GameTable& t = g.table;
   t.playerCount = static_cast<std::int32_t>(Field(r, "players", kSeatCount));
@@ -274,6 +293,13 @@ bool DecodeSavedGame(std::string_view text, SavedGame* out) {
   s.currentStreak = values[0];
   s.bestStreak = values[1];
   s.matchCounted = static_cast<std::uint8_t>(Field(r, "counted", 1));
+  if (version == kSavedGameVersion) {
+    t.houseRules = static_cast<std::uint8_t>(Field(r, "house", kHouseRulesAll));
+    t.pendingTotal = static_cast<std::int32_t>(Field(r, "pending", kMaxPendingTotal));
+    t.zotCall = static_cast<std::uint8_t>(Field(r, "zot", kZotOwed));
+    // Written one way only: a game without house rules is a version 1 save.
+    if (t.houseRules == 0) return false;
+  }
   if (!Take(r, kEnd) || !r.rest.empty() || !PossibleGame(g)) return false;
   *out = g;
   return true;

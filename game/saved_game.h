@@ -24,7 +24,12 @@
 //   tally3 ... tally4
 //   streak 2 5           current and best run of matches won
 //   counted 1            the match under way already counts as played
+//   house 5              version 2 only: the house rules on (kHouse* bits, 1..7)
+//   pending 6            version 2 only: the stacked total the seat to move owes, 0..32
+//   zot 2                version 2 only: the human's Zot (kZotNone, kZotSaid, kZotOwed)
 //   end
+// A game without house rules is written as version 1, as every save before them
+// was: those saves restore as games without house rules.
 // Cards: codes 1..52 as A..Z then a..z (thirteen letters a colour), 53 as *, 54 as +.
 // Numbers are decimal, without leading zeros, signed only where -1 may stand.
 #pragma once
@@ -45,8 +50,10 @@ struct SavedGame {
   MatchStatistics statistics;
 };
 
-// The version this build writes and reads: the first line's number.
-constexpr std::uint32_t kSavedGameVersion = 1;
+// The versions this build writes and reads: the first line's number; the newest
+// is written only for a game with a house rule on.
+constexpr std::uint32_t kFirstSavedGameVersion = 1;
+constexpr std::uint32_t kSavedGameVersion = 2;
 // Longer texts are refused unread; a save of this version stays under 700 bytes.
 constexpr std::size_t kMaxSavedGameBytes = 4096;
 // A page asleep for hours owes the computer seat one move, not a backlog: the

@@ -12,6 +12,7 @@ void SetStartupDefaults() {
   t.drawUntilPlayable = 0;
   t.singleDealMatch = 1;
   t.dealActive = 0;
+  t.houseRules = 0;
 }
 
 void StartUpTable() {
@@ -81,3 +82,16 @@ bool SettingCommandChecked(int commandId) {
   const SettingCommand* command = FindSettingCommand(commandId);
   return command != nullptr && SettingValue(command->setting) == command->value;
 }
+
+bool ApplyHouseRules(int rules) {
+  const auto wanted = static_cast<std::uint8_t>(rules & kHouseRulesAll);
+  if (wanted == gameTable.houseRules) return false;
+  gameTable.houseRules = wanted;
+  return true;
+}
+
+const std::array<HouseRuleName, 3> kHouseRuleNames = {{
+    {kHouseStack, "stack"},
+    {kHouseSevenZero, "seven-zero"},
+    {kHouseSayZot, "say-zot"},
+}};

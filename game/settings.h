@@ -34,3 +34,15 @@ bool ApplySettingCommand(int commandId);
 bool CommandStartsMatch(int commandId);
 // Whether the menu item commandId carries a check mark for the current settings.
 bool SettingCommandChecked(int commandId);
+
+// The house rules the House rules dialog sets (kHouse* bits; any other bit is
+// dropped). False, and nothing changed, when they are those in force already;
+// true when they change the game, which then starts a new match as after the
+// other rule settings.
+bool ApplyHouseRules(int rules);
+// The house rules by the names the simulator and its trace give them, in order.
+struct HouseRuleName {
+  std::uint8_t rule;
+  const char* name;
+};
+extern const std::array<HouseRuleName, 3> kHouseRuleNames;

@@ -29,6 +29,9 @@ void ShowDealScores(WindowHandle owner);
 void ShowMatchWon(WindowHandle owner);
 void ShowMatchLost(WindowHandle owner);
 bool AskPlayDrawnCard(WindowHandle owner);      // true: play the card just drawn
+// The seat the human swaps hands with for a 7 (SwapChoices, game/rules.h, in
+// the order offered); asked only when there are two or more to choose from.
+int AskSwapSeat(WindowHandle owner);
 void PlayCue(SoundCue cue);                     // async; silent unless soundOn
 
 std::uint32_t CurrentTick();                    // milliseconds, wraps at 2^32

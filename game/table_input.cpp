@@ -8,18 +8,19 @@
 
 HandSelection handSelection{0, false};
 
-const TableKeyName kTableKeyNames[8] = {
+const TableKeyName kTableKeyNames[9] = {
     {TableKey::kLeft, 0x25 /* VK_LEFT */, "ArrowLeft"},  {TableKey::kRight, 0x27 /* VK_RIGHT */, "ArrowRight"},
     {TableKey::kFirst, 0x24 /* VK_HOME */, "Home"},      {TableKey::kLast, 0x23 /* VK_END */, "End"},
     {TableKey::kPlay, 0x0D /* VK_RETURN */, "Enter"},    {TableKey::kPlay, 0x0D /* VK_RETURN */, "NumpadEnter"},
     {TableKey::kPlay, 0x20 /* VK_SPACE */, "Space"},     {TableKey::kDraw, 'D', "KeyD"},
+    {TableKey::kZot, 'Z', "KeyZ"},
 };
 
 namespace {
 
 bool PressNamedKey(const TableKeyName* name, bool repeat) {
   if (name == nullptr) return false;
-  const bool once = name->key == TableKey::kPlay || name->key == TableKey::kDraw;
+  const bool once = name->key == TableKey::kPlay || name->key == TableKey::kDraw || name->key == TableKey::kZot;
   if (!(once && repeat)) OnTableKey(name->key);
   return true;
 }
@@ -61,6 +62,10 @@ bool OnTableKeyCode(const char* code, bool repeat) {
 
 void OnTableKey(TableKey key) {
   const GameTable& t = gameTable;
+  if (key == TableKey::kZot) {
+    SayZot();
+    return;
+  }
   if (!t.dealActive) {
     // On the idle table Enter and Space start a match, as a press anywhere does.
     if (key == TableKey::kPlay) DrawFromPile();

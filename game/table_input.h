@@ -23,6 +23,7 @@ enum class TableKey : std::uint8_t {
   kLast,   // last card
   kPlay,   // the selected card, as a press on it (on the idle table: a new match)
   kDraw,   // the draw pile, as a press on it
+  kZot,    // says Zot, under the say-zot house rule (SayZot)
 };
 
 // The table's keys as the platforms name them: the Windows virtual-key code and
@@ -33,7 +34,7 @@ struct TableKeyName {
   int virtualKey;
   const char* code;
 };
-extern const TableKeyName kTableKeyNames[8];
+extern const TableKeyName kTableKeyNames[9];
 
 // A key press named either way, `repeat` set for the auto-repeat of a held key;
 // false when the key is not one of the table's. Held-down play and draw keys do

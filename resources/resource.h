@@ -58,6 +58,21 @@
 #define IDM_STANDARD_RULES 40023
 #define IDM_DRAW_UNTIL_PLAYABLE 40024
 
+// The house rules: the dialog of the three switches, the seat a 7 swaps with,
+// and the command that says Zot.
+#define IDM_HOUSE_RULES 40026
+#define IDM_SAY_ZOT 40027
+#define IDD_HOUSE_RULES 187
+#define IDD_SWAP_SEAT 188
+#define IDC_HOUSE_STACK 1051
+#define IDC_HOUSE_SEVEN_ZERO 1052
+#define IDC_HOUSE_SAY_ZOT 1053
+// The swap dialog's radios, one a seat offered, fewest cards first.
+#define IDC_SWAP_SEAT_FIRST 1054
+#define IDC_SWAP_SEAT_LAST 1056
+// The drawn-card question's Zot button, added while Zot may be said.
+#define IDC_SAY_ZOT 1057
+
 // The page's own resources, compiled for the page only (ZOT_PAGE): its
 // statistics and the words it speaks and shows beside the table.
 #define IDM_STATISTICS 40025
@@ -192,3 +207,19 @@
 #define IDS_SAVE_NOT_KEPT 2125
 #define IDS_SAVE_NEWER 2126
 #define IDS_SAVE_REFUSED 2127
+
+// The house rules in words (2200-2299).
+#define IDS_SAY_STACKED_YOU 2200
+#define IDS_SAY_STACKED_BY_YOU 2201
+#define IDS_SAY_STACKED 2202
+#define IDS_SAY_SWAPPED_YOU 2203
+#define IDS_SAY_SWAPPED_WITH_YOU 2204
+#define IDS_SAY_SWAPPED 2205
+#define IDS_SAY_HAND_NOW 2206
+#define IDS_SAY_PASSED 2207
+#define IDS_SAY_ZOT_YOU 2208
+#define IDS_SAY_ZOT_NOT_NOW 2209
+#define IDS_SAY_CAUGHT 2210
+#define IDS_STATUS_OWED_YOU 2211
+#define IDS_STATUS_OWED 2212
+#define IDS_SAY_ZOT_BUTTON 2213

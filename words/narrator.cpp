@@ -3,6 +3,7 @@
 #include "game/cards.h"
 #include "game/table.h"
 #include "resources/resource.h"
+#include "words/house_words.h"
 #include "words/names.h"
 #include "words/words.h"
 
@@ -118,6 +119,12 @@ std::string Phrase(const TableEvent& e) {
       return Word(you ? IDS_SAY_MATCH_WON : IDS_SAY_MATCH_LOST);
     case TableEventKind::kRefused:
       return RefusalPhrase(e);
+    case TableEventKind::kStacked:
+    case TableEventKind::kSwapped:
+    case TableEventKind::kPassed:
+    case TableEventKind::kSaidZot:
+    case TableEventKind::kCaught:
+      return HouseRulePhrase(e);
   }
   return "";
 }
@@ -145,8 +152,10 @@ std::string NarrateEvent(const TableEvent& event) {
       break;
   }
   std::string text = Phrase(event);
-  // A refusal is no move: it is said, and not said again with the moves.
-  if (!text.empty() && event.kind != TableEventKind::kRefused) n.sinceYourMove.push_back(text);
+  // A refusal is no move: it is said, and not said again with the moves; nor is
+  // a Zot that was not to be said.
+  const bool noMove = event.kind == TableEventKind::kRefused || (event.kind == TableEventKind::kSaidZot && !event.count);
+  if (!text.empty() && !noMove) n.sinceYourMove.push_back(text);
   return text;
 }
 
@@ -166,6 +175,7 @@ TableLines DescribeTable() {
   } else {
     lines.turn = Say(IDS_STATUS_TURN, {Number(t.currentPlayer + 1), DirectionName(t.direction)});
   }
+  if (winner < 0) lines.turn += OwedTotalLine();
   lines.top = Say(IDS_STATUS_TOP, {CardName(PileTop(t.discardPile)), ColorName(t.currentColor)});
   const std::string seats = SeatList([](int seat) { return CardCount(PileCount(gameTable.hands[seat])); });
   lines.counts = Say(IDS_STATUS_COUNTS, {seats, CardCount(PileCount(t.drawPile))});

@@ -146,6 +146,7 @@ function parse(text, defines) {
       const kind = style.includes('BS_DEFPUSHBUTTON') ? 'default'
         : style.includes('BS_PUSHBUTTON') ? 'button'
         : style.includes('BS_AUTORADIOBUTTON') ? 'radio'
+        : style.includes('BS_AUTOCHECKBOX') ? 'checkbox'
         : style.includes('BS_GROUPBOX') ? 'group'
         : style.includes('SS_BITMAP') ? 'picture'
         : className === 0x82 ? 'text' : 'custom';

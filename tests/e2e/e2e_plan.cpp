@@ -2,7 +2,7 @@
 // the human clicks, which dialogs open and how they are answered, and after how
 // many moves the table must look like the model's. Same engine, same human
 // policy as zot-sim; the clicks are placed where that policy's choice is drawn.
-//   e2e_plan --seed S [--players P] [--rules R] [--length L] [--menu ID,ID..]
+//   e2e_plan --seed S [--players P] [--rules R] [--length L] [--menu ID,ID.. [--house BITS]]
 //            [--picture OUT.png --moves N]
 // With --menu the match is not started by a click but by those menu commands,
 // sent one after the other to the freshly started program (each sets its
@@ -14,7 +14,8 @@
 //   click X Y I           a press at client coordinates: on card I of the hand, or
 //                         on the draw pile when I is -1
 //   dialog KIND [ARG]     a dialog opens and is answered: color C | drawn yes |
-//                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost
+//                         score P0,P1,P2,P3 S0,S1,S2,S3 | won | lost | house BITS (the
+//                         House rules command's switches, kHouse* bits, checked, then OK)
 //   over N                the match ended after N moves
 //   e2e_plan --find S COUNT [settings]   seeds from S whose match shows every dialog
 // What a screen reader finds in Zot.exe (access_test.sh), as zot_reader prints it: the table after N
@@ -86,6 +87,7 @@ void Dialogs(std::FILE* out, const MoveRecord& move, const MatchSettings& settin
 }
 
 std::vector<int> menuCommands;
+int houseRules = 0;
 
 // The program's start-up and the first match: a click on the idle table, or
 // the menu commands.
@@ -104,7 +106,8 @@ void Open(const MatchSettings& settings, std::FILE* out, Summary* summary) {
   for (int id : menuCommands) {
     std::fprintf(out, "menu %d\n", id);
     ApplySettingCommand(id);
-    if (CommandStartsMatch(id)) StartMatch();
+    if (id == IDM_HOUSE_RULES) std::fprintf(out, "dialog house %d\n", houseRules);
+    if (CommandStartsMatch(id) || (id == IDM_HOUSE_RULES && ApplyHouseRules(houseRules))) StartMatch();
     if (PileTop(gameTable.discardPile) == kWild) std::fprintf(out, "dialog color %d\n", gameTable.currentColor);
   }
 }
@@ -282,6 +285,7 @@ bool ParseSettings(int argc, char** argv, MatchSettings* settings) {
         at = comma == std::string::npos ? value.size() : comma + 1;
       }
     }
+    else if (key == "--house") houseRules = std::atoi(value.c_str());
     else if (key == "--players") settings->players = std::atoi(value.c_str());
     else if (key == "--rules") settings->rules = value == "until-playable" ? RuleVariant::kUntilPlayable : RuleVariant::kStandard;
     else if (key == "--length") settings->length = value == "to-500" ? MatchLength::kToFiveHundred : MatchLength::kOneDeal;

@@ -7,6 +7,8 @@
 # With ZOT_E2E_MENU=ID,ID.. the match is opened by those menu commands instead
 # of a click (new settings, a new match each), and the model comes from the
 # same engine and scene code (e2e_plan --picture), which follows the commands.
+# With ZOT_E2E_HOUSE=BITS as well, the House rules command among them switches
+# those rules on in its dialog.
 # With ZOT_E2E_KEYS=1 the match is played by keys alone: F2 opens it (the first
 # table must be the simulator's deal exactly), Home, Right and Enter play the
 # card, D draws; the human's hand then shows the selection, so from the first
@@ -17,7 +19,7 @@ seed=${ZOT_E2E_SEED:-1767225620}
 menu=${ZOT_E2E_MENU:-}
 keys=${ZOT_E2E_KEYS:-}
 if [ -n "$menu" ]; then
-  settings=(--seed "$seed" --menu "$menu")
+  settings=(--seed "$seed" --menu "$menu" ${ZOT_E2E_HOUSE:+--house "$ZOT_E2E_HOUSE"})
 else
   settings=(--seed "$seed" --players 4 --rules standard --length one-deal)
 fi
@@ -85,6 +87,12 @@ while read -r verb a b c; do
           ;;
         won) answer_dialog "النتيجة النهائيه" 1 ;;
         lost) answer_dialog "مهـــزوم" 1 ;;
+        house)
+          # Each switch of the bits: stacking 1051, sevens and zeros 1052, saying Zot 1053.
+          probe dialog 15000 >/dev/null
+          for bit in 0 1 2; do if (((b >> bit) & 1)); then probe press $((1051 + bit)); fi; done
+          answer_dialog "قواعد البيت" 1
+          ;;
       esac
       ;;
   esac

@@ -25,7 +25,7 @@ void HearTable(const TableEvent& e) {
   if (e.kind != K::kMatchStarted) add(e.kind == K::kReversed ? e.direction : e.seat);
   if (e.kind == K::kDealt || e.kind == K::kDrew || e.kind == K::kPlayed || e.kind == K::kRefused) add(e.card);
   if (e.kind == K::kDealt || e.kind == K::kPlayed) add(e.color);
-  if (e.kind == K::kPenalty) add(e.count);
+  if (e.kind == K::kPenalty || e.kind >= K::kStacked) add(e.kind == K::kPassed ? e.direction : e.count);
   fakeShell.events.push_back(text);
 }
 }  // namespace
@@ -48,6 +48,13 @@ bool AskPlayDrawnCard(WindowHandle) {
   const bool answer = fakeShell.drawnAnswers.front();
   fakeShell.drawnAnswers.pop_front();
   return answer;
+}
+int AskSwapSeat(WindowHandle) {
+  Dialog("AskSeat");
+  if (fakeShell.seatAnswers.empty()) return -1;
+  const int seat = fakeShell.seatAnswers.front();
+  fakeShell.seatAnswers.pop_front();
+  return seat;
 }
 void PlayCue(SoundCue cue) { Note(cue); }
 std::uint32_t CurrentTick() { return fakeShell.tick; }

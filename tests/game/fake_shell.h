@@ -17,6 +17,7 @@ struct FakeShell {
   bool hearTable = false;           // table events too, e.g. "deal SEAT CARD COLOR", "take SEAT COUNT"
   std::deque<int> colorAnswers;     // AskColor picks the next; none: colour unchanged
   std::deque<bool> drawnAnswers;    // AskPlayDrawnCard; none: declined
+  std::deque<int> seatAnswers;      // AskSwapSeat; none: -1, no seat
   std::uint32_t tick = 0;
   std::int64_t calendarSeconds = 0;
   GameTable atLastDialog{};         // the table as the last dialog saw it

@@ -41,10 +41,13 @@ void MoveAll(CardPile& from, CardPile& to) {
 TEST(SavedGame, RealTablesComeBackAndPlayOnAsBefore) {
   // -2: a deal just opened after a match of four (stale hands out of play); -1: idle at start-up;
   // else moves made into a match (400: mostly past its end).
+  int owing = 0, zot = 0;  // saves made with a total owed, with a Zot said or owed
   for (const int moves : {-2, -1, 0, 30, 400}) {
     for (int k = 0; k < 12; ++k) {
+      // House rules in every combination, none on in a third of the settings; the human says Zot in half.
+      const auto house = static_cast<std::uint8_t>(k % 3 == 0 ? 0 : k % 7 + 1);
       const MatchSettings settings{1700000000 + moves * 31 + k, 2 + k % 3, static_cast<RuleVariant>(k / 3 % 2),
-                                   static_cast<MatchLength>(k / 6)};
+                                   static_cast<MatchLength>(k / 6), house, k % 2 == 0};
       SCOPED_TRACE(testing::Message() << "moves " << moves << " setting " << k);
       SetUpTable(settings);
       DealRecord deal;
@@ -56,11 +59,21 @@ TEST(SavedGame, RealTablesComeBackAndPlayOnAsBefore) {
       }
       if (moves != -1) BeginMatch(&deal);
       for (int i = 0; i < moves && StepMove(&move) == StepResult::kMoved; ++i) continue;
+      // Thirty moves in, on to a total owed (stacking, even k) or a last card unsaid (say-zot forgotten, odd k).
+      const bool toOwing = (house & kHouseStack) && k % 2 == 0;
+      const bool toZot = (house & kHouseSayZot) && k % 2 == 1;
+      while (moves == 30 && ((toOwing && gameTable.pendingTotal == 0) || (toZot && gameTable.zotCall == kZotNone)) &&
+             StepMove(&move) == StepResult::kMoved) {
+      }
       matchStatistics = kRecord;
       const std::uint32_t now = headlessLog.tick;
       const std::uint32_t random = randomState;
       const GameTable before = gameTable;
+      owing += before.pendingTotal > 0;
+      zot += before.zotCall != kZotNone;
       const std::string text = EncodeSavedGame(CaptureGame(now));
+      // Without house rules, the save of every build before them.
+      EXPECT_EQ(text.substr(0, 11), house ? "zot-save 2\n" : "zot-save 1\n");
       const std::vector<GameTable> after = PlayOn();
 
       SetUpTable(settings);  // as a new page finds it
@@ -77,6 +90,8 @@ TEST(SavedGame, RealTablesComeBackAndPlayOnAsBefore) {
       for (std::size_t i = 0; i < after.size(); ++i) ASSERT_TRUE(SameGame(after[i], replayed[i])) << "move " << i;
     }
   }
+  EXPECT_GT(owing, 0);
+  EXPECT_GT(zot, 0);
 }
 
 TEST(SavedGame, PacingResumesWhereItStood) {
@@ -119,7 +134,15 @@ TEST(SavedGame, BrokenForeignOrImpossibleSavesAreRefused) {
     const char* from = nullptr;  // then this text replaced
     const char* to = nullptr;
   } cases[] = {
-      {"another version", nullptr, "zot-save 1", "zot-save 2"},
+      {"another version", nullptr, "zot-save 1", "zot-save 3"},
+      {"house rules' version without them", nullptr, "zot-save 1", "zot-save 2"},
+      {"house fields in version 1", [](SavedGame& g) { g.table.houseRules = kHouseStack; }, "zot-save 2", "zot-save 1"},
+      {"house 8", [](SavedGame& g) { g.table.houseRules = kHouseRulesAll; }, "house 7", "house 8"},
+      {"house 0", [](SavedGame& g) { g.table.houseRules = kHouseStack; }, "house 1", "house 0"},
+      {"total without stacking", [](SavedGame& g) { g.table.houseRules = kHouseSayZot; g.table.pendingTotal = 2; }},
+      {"total over the deck's", [](SavedGame& g) { g.table.houseRules = kHouseStack; g.table.pendingTotal = 33; }},
+      {"Zot without its rule", [](SavedGame& g) { g.table.houseRules = kHouseStack; g.table.zotCall = kZotSaid; }},
+      {"Zot owed for many cards", [](SavedGame& g) { g.table.houseRules = kHouseSayZot; g.table.zotCall = kZotOwed; }},
       {"trailing garbage", nullptr, "\nend\n", "\nend\nx"},
       {"duplicated field", nullptr, "\nsound 1", "\nsound 1\nsound 1"},
       {"unknown field", nullptr, "\nsound 1", "\nsound 1\nloud 1"},

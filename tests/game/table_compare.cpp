@@ -18,7 +18,8 @@ bool SameTable(const GameTable& a, const GameTable& b) {
               a.playerCount == b.playerCount && a.dealActive == b.dealActive &&
               a.drawUntilPlayable == b.drawUntilPlayable && a.currentPlayer == b.currentPlayer &&
               a.currentColor == b.currentColor && a.computerTurnPending == b.computerTurnPending &&
-              a.singleDealMatch == b.singleDealMatch && Cards(a.drawPile) == Cards(b.drawPile) &&
+              a.singleDealMatch == b.singleDealMatch && a.houseRules == b.houseRules &&
+              a.pendingTotal == b.pendingTotal && a.zotCall == b.zotCall && Cards(a.drawPile) == Cards(b.drawPile) &&
               Cards(a.discardPile) == Cards(b.discardPile);
   for (int i = 0; i < kSeatCount; ++i) {
     same = same && a.handPoints[i] == b.handPoints[i] && a.matchScores[i] == b.matchScores[i] &&

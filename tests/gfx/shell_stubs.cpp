@@ -8,6 +8,7 @@ void ShowDealScores(WindowHandle) {}
 void ShowMatchWon(WindowHandle) {}
 void ShowMatchLost(WindowHandle) {}
 bool AskPlayDrawnCard(WindowHandle) { return false; }
+int AskSwapSeat(WindowHandle) { return -1; }
 void PlayCue(SoundCue) {}
 std::uint32_t CurrentTick() { return 0; }
 std::int64_t CalendarSeconds() { return 0; }

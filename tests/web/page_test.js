@@ -10,6 +10,8 @@
 const { fs, path, pageFile, pageUrl, served, resources, check, checkEq, render, canvasRgb, differing, expectTable, openPage,
   state, press, pressKey, chooseMenu, chooseByKeys, confirmNewMatch, audit, marks, dialogTexts, waitDialog, words, planOf,
   errors, framed, run } = require('./page_lib.js');
+const { execFileSync } = require('child_process');
+const simTool = process.argv[7];
 
 // Esc leaves an OK-only dialog open; OK closes it.
 async function escapeThenOk(page, id, name) {
@@ -116,6 +118,60 @@ const kInfoDialogs = [
   [40022, 181, 'كيف تلعب الزوت', null, true],
 ];
 
+// Stacking and saying Zot switched on in their dialog, then a deal played as the simulator's human plays it
+// (the first card the hand allows, else the pile, which takes a total owed; Zot said before a play from two
+// cards): the moves told are the simulator's words, and the page shows what the rules ask.
+async function houseRulesMatch(browser) {
+  const seed = 1767225655;
+  const page = await openPage(browser, seed, { width: 1280, height: 720 }, { clock: true });
+  await page.evaluate(() => {
+    window.__told = [];
+    new MutationObserver((changes) => changes.forEach((c) => c.addedNodes.forEach((n) => window.__told.push(n.textContent))))
+      .observe(document.getElementById('moves'), { childList: true });
+  });
+  await chooseMenu(page, 40026);
+  await waitDialog(page, 187);
+  checkEq('house rules: named by its caption, all off', [await page.getByRole('dialog', { name: 'قواعد البيت' }).count(),
+    await page.$$eval('#dialog-187 input:checked', (boxes) => boxes.length)], [1, 0]);
+  await audit(page, 'in dialog 187');
+  await page.getByRole('checkbox', { name: 'جمع أوراق السحب' }).check();
+  await page.getByRole('checkbox', { name: 'قل زوت!' }).check();
+  await page.click('#dialog-187 button[data-id="1"]');
+  const zot = page.getByRole('button', { name: 'زوت!', exact: true });
+  check('house rules: a match dealt, the Zot button in sight', await zot.isVisible());
+  let owedSeen = false, zotByKey = false;
+  for (let steps = 0; steps < 400; ++steps) {
+    const open = (await state(page)).dialog[0];
+    if (open) {
+      // The drawn-card question offers Zot while it may be said: said first, then the question again.
+      const zotThere = await page.$(`#${open} [data-shown-by="zot"]:not([hidden])`);
+      await page.click(zotThere ? `#${open} [data-shown-by="zot"]` : `#${open} button[data-id="1"]`);
+      if (open === 'dialog-177' || open === 'dialog-178') break;
+      continue;
+    }
+    const turn = await page.$eval('#status-turn', (e) => e.textContent);
+    if (!turn.startsWith(words.strings.IDS_STATUS_TURN_YOU.split('،')[0])) {
+      await page.clock.runFor(1100);
+      continue;
+    }
+    const cards = await page.$$eval('#hand-cards .card', (all) => all.map((b) => b.getAttribute('aria-disabled') === 'false'));
+    if (turn.endsWith('عليك سحب ورقتين أو الجمع.')) owedSeen = true;
+    // Said by the key and by the button in turn.
+    if (cards.length === 2 && cards.includes(true)) await ((zotByKey = !zotByKey) ? page.keyboard.press('z') : zot.click());
+    const index = cards.indexOf(true);
+    await page.evaluate((i) => (i < 0 ? document.getElementById('draw-pile')
+      : document.querySelectorAll('#hand-cards .card')[i]).click(), index);
+  }
+  check('house rules: owing two, the turn line says so', owedSeen);
+  const told = await page.evaluate(() => window.__told);
+  const said = execFileSync(simTool, ['--seed', String(seed), '--players', '4', '--house', 'stack,say-zot', '--zot', 'say',
+    '--words'], { encoding: 'utf8' }).trim().split('\n');
+  checkEq('house rules: every move told as the simulator tells it', told, said);
+  check('house rules: stacked, taken and Zot said', ['يجمع: عليك سحب ورقتين أو الجمع.', 'أخذت ورقتين.', 'قلتَ زوت!']
+    .every((phrase) => told.some((line) => line.endsWith(phrase))), JSON.stringify(told));
+  await page.close();
+}
+
 // A press on the table that no overlay can catch: the module must drop it itself.
 function pressUnderDialog() {
   const table = document.getElementById('table'), box = table.getBoundingClientRect();
@@ -127,7 +183,7 @@ function pressUnderDialog() {
 // menu (- none) and the focus]; a key the menu has no use for closes it and
 // reaches the game (T says the top card, in the moves or the reply). Each menu open passes axe.
 const kMenuKeys = [['Tab', '- title 0'], ['Enter', '0 item 40011'], ['ArrowDown', '0 item 40012'], ['ArrowDown', '0 item 40011'],
-  ['ArrowLeft', '1 item 40013'], ['End', '1 item 40019'], ['ArrowUp', '1 item 40018'], ['ArrowRight', '0 item 40011'],
+  ['ArrowLeft', '1 item 40013'], ['End', '1 item 40026'], ['ArrowUp', '1 item 40019'], ['ArrowRight', '0 item 40011'],
   ['Escape', '- title 0'], ['ArrowLeft', '- title 1'], ['ArrowDown', '1 item 40013'], ['Escape', '- title 1'],
   ['Escape', '- body'], ['Alt+ت', '2 item 40008'], ['Home', '2 item 40008'], ['t', '- body said']];
 async function menuKeys(page) {
@@ -173,8 +229,8 @@ async function menuAndDialogs(page, seed) {
     const want = dialog.controls.filter((c) => c.text !== '' && c.kind !== 'picture' && c.kind !== 'custom')
       .map((c) => c.text.trim()).sort();
     const got = await page.$eval(`#dialog-${id}`, (d) => [d.querySelector('.caption').firstChild.textContent,
-      Array.from(d.querySelectorAll('.body:not(.help-text) p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box)'))
-        .map((e) => e.textContent.trim()).sort()]);
+      Array.from(d.querySelectorAll('.body:not(.help-text) p, .body th, .body td:not(:empty), .body legend, .body label, button[data-answer]:not(.close-box):not([data-shown-by])'))
+        .map((e) => e.textContent.trim()).filter((text) => text !== '').sort()]);
     checkEq(`dialog ${id}: the resource script's words`, got, [dialog.caption, want]);
   }
   const [lang, dir, fileBox, helpBox] = await page.evaluate(() => [document.documentElement.lang,
@@ -241,7 +297,7 @@ async function menuAndDialogs(page, seed) {
     const pixels = card.getContext('2d').getImageData(0, 0, card.width, card.height).data;
     const described = (button) => document.getElementById(button.getAttribute('aria-describedby')).textContent;
     return [pixels.some((v, i) => i % 4 !== 3 && v !== 0), dialog.querySelector('[data-id="drawn"]').textContent,
-      Array.from(dialog.querySelectorAll('button[data-answer]'), described)];
+      Array.from(dialog.querySelectorAll('button[data-answer]:not([hidden])'), described)];
   });
   const drawnName = (await page.$$eval('#hand-cards .card', (c) => c.map((e) => e.getAttribute('aria-label')))).pop();
   const say = (id, ...values) => words.strings[id].replace(/%(\d)/g, (_, n) => values[n - 1]);
@@ -363,6 +419,8 @@ run('browser tests', async (browser) => {
           [600, 400, '1200px', '800px']);
   await playMatch(page, 'match', ['--seed', String(seed), '--players', '4', '--rules', 'standard', '--length', 'one-deal']);
   await page.close();
+
+  await houseRulesMatch(browser);
 
   // Two players and draw-until-playable from the menu, a match the human loses.
   const menuSeed = 1767226053;

@@ -255,7 +255,7 @@ run('pocket tests', async (browser) => {
   check('a save of the versioned kind', valid.startsWith('zot-save 1\n') && valid.length < 4096, valid.slice(0, 40));
   const aside = () => page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('zot.match.v1.unread.'))
     .sort((a, b) => a.split('.').pop() - b.split('.').pop()).map((k) => localStorage.getItem(k)));
-  const broken = { ...brokenSaves(valid), newer: valid.replace('zot-save 1', 'zot-save 2') };
+  const broken = { ...brokenSaves(valid), newer: valid.replace('zot-save 1', 'zot-save 3') };
   for (const [kind, text] of Object.entries(broken)) {
     await page.evaluate(([key, value]) => localStorage.setItem(key, value), [kSaveKey, text]);
     await page.reload();

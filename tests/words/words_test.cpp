@@ -77,7 +77,11 @@ void Hear(const TableEvent& e) {
     parts[n++] = CardName(e.card);
   }
   if (e.kind == TableEventKind::kDealt || (e.kind == TableEventKind::kPlayed && e.card >= kWild)) parts[n++] = ColorName(e.color);
-  if (e.kind == TableEventKind::kPenalty) parts[n++] = CardCount(e.count, true);
+  if (e.kind == TableEventKind::kPenalty || e.kind == TableEventKind::kStacked || e.kind == TableEventKind::kCaught) {
+    parts[n++] = CardCount(e.count, true);
+  }
+  if (e.kind == TableEventKind::kSwapped) parts[n++] = SeatName(you ? e.count : e.seat);
+  if (e.kind == TableEventKind::kPassed) parts[n++] = DirectionName(e.direction);
   // The first discard's effect on the human, and who moves first when it is not the human.
   if (e.kind == TableEventKind::kDealt && IsColoured(e.card) && FaceOf(e.card) >= kFaceDrawTwo) {
     const CardFace face = FaceOf(e.card);
@@ -107,7 +111,9 @@ TEST(Narration, WholeMatchesSayEveryEventAndHideEveryHiddenCard) {
     for (const MatchLength length : {MatchLength::kOneDeal, MatchLength::kToFiveHundred}) {
       for (std::int64_t seed = 1767225600; seed < 1767225640; ++seed) {
         known.clear();
-        const MatchTotals totals = RunMatch({seed, players, RuleVariant::kStandard, length}, nullptr);
+        // Every other match with the house rules, the human saying Zot in half of those.
+        const auto house = static_cast<std::uint8_t>(seed % 2 ? kHouseRulesAll : 0);
+        const MatchTotals totals = RunMatch({seed, players, RuleVariant::kStandard, length, house, seed % 4 == 1}, nullptr);
         matches += totals.ended;
       }
     }

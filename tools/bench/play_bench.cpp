@@ -5,10 +5,13 @@
 //   HumanPolicy: the full headless runner: the human policy's presses through
 //     OnTableClick, computer moves through the pacing test and OnTurnTimer, and a
 //     trace record per move (not printed).
+// Each with the draw rule standard or until playable, and with no house rule or
+// all three (the human saying Zot where it may).
 #include <benchmark/benchmark.h>
 
 #include "game/match.h"
 #include "game/computer.h"
+#include "game/human.h"
 #include "game/pacing.h"
 #include "game/table.h"
 #include "tools/sim/headless.h"
@@ -19,13 +22,19 @@ RuleVariant Rules(const benchmark::State& state) {
   return state.range(0) ? RuleVariant::kUntilPlayable : RuleVariant::kStandard;
 }
 
+MatchSettings Settings(const benchmark::State& state, std::int64_t seed, MatchLength length) {
+  return MatchSettings{seed, 4, Rules(state), length, static_cast<std::uint8_t>(state.range(1)), true};
+}
+
 void ComputerSeats(benchmark::State& state) {
-  SetUpTable(MatchSettings{1700000000, 4, Rules(state), MatchLength::kOneDeal});
+  SetUpTable(Settings(state, 1700000000, MatchLength::kOneDeal));
   std::int64_t deals = 0;
   std::int64_t moves = 0;
   for (auto _ : state) {
     StartMatch();
     while (gameTable.dealActive) {
+      // Seat 0 says Zot as the computer seats do, before a play from two cards.
+      if (gameTable.currentPlayer == kHumanSeat && PileCount(gameTable.hands[kHumanSeat]) == 2) SayZot();
       ComputerTurn(gameTable.currentPlayer);
       ++moves;
     }
@@ -41,7 +50,7 @@ void HumanPolicy(benchmark::State& state) {
   std::int64_t moves = 0;
   MoveRecord move;
   DealRecord deal;
-  SetUpTable(MatchSettings{seed, 4, Rules(state), MatchLength::kToFiveHundred});
+  SetUpTable(Settings(state, seed, MatchLength::kToFiveHundred));
   BeginMatch(&deal);
   for (auto _ : state) {
     // One deal per iteration; a new match when the last one ended.
@@ -56,7 +65,7 @@ void HumanPolicy(benchmark::State& state) {
     }
     ++deals;
     if (move.matchOver) {
-      SetUpTable(MatchSettings{++seed, 4, Rules(state), MatchLength::kToFiveHundred});
+      SetUpTable(Settings(state, ++seed, MatchLength::kToFiveHundred));
       BeginMatch(&deal);
     }
   }
@@ -66,7 +75,7 @@ void HumanPolicy(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(ComputerSeats)->ArgName("until_playable")->Arg(0)->Arg(1);
-BENCHMARK(HumanPolicy)->ArgName("until_playable")->Arg(0)->Arg(1);
+BENCHMARK(ComputerSeats)->ArgNames({"until_playable", "house"})->ArgsProduct({{0, 1}, {0, kHouseRulesAll}});
+BENCHMARK(HumanPolicy)->ArgNames({"until_playable", "house"})->ArgsProduct({{0, 1}, {0, kHouseRulesAll}});
 
 BENCHMARK_MAIN();

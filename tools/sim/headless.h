@@ -32,6 +32,8 @@ struct MatchSettings {
   int players = 4;        // 2..4
   RuleVariant rules = RuleVariant::kStandard;
   MatchLength length = MatchLength::kOneDeal;
+  std::uint8_t house = 0;  // the house rules on, kHouse* bits
+  bool saysZot = false;    // the human says Zot before a play from two cards
 };
 
 // A deal as StartDeal told it, after the first discard's effect.

@@ -129,6 +129,8 @@ void SetUpTable(const MatchSettings& settings) {
   t.playerCount = settings.players;
   t.drawUntilPlayable = settings.rules == RuleVariant::kUntilPlayable ? 1 : 0;
   t.singleDealMatch = settings.length == MatchLength::kOneDeal ? 1 : 0;
+  t.houseRules = settings.house;
+  headlessLog.saysZot = settings.saysZot;
   runner = Runner{};
   runner.seed = settings.seed;
   SetTableObserver(Hear);
@@ -150,7 +152,8 @@ StepResult StepMove(MoveRecord* move) {
   const int seat = t.currentPlayer;
   if (seat >= t.playerCount) return StepResult::kStuck;
 
-  // The policy's move: the first playable card of the hand, else the draw pile.
+  // The policy's move: the first playable card of the hand, else the draw pile
+  // (which takes a stacked total owed).
   const CardPile& hand = t.hands[seat];
   const int before = PileCount(hand);
   int firstPlayable = -1;
@@ -170,6 +173,7 @@ StepResult StepMove(MoveRecord* move) {
     if (firstPlayable < 0) {
       DrawFromPile();
     } else {
+      if (headlessLog.saysZot && before == 2) SayZot();
       PlayHandCard(firstPlayable);
     }
   } else if (TurnPacingDue(CurrentTick())) {

@@ -2,6 +2,7 @@
 // cues and dialogs are noted for the runner, the clocks are simulated.
 #include "tools/sim/headless_shell.h"
 
+#include "game/human.h"
 #include "game/rules.h"
 #include "game/table.h"
 
@@ -21,8 +22,19 @@ void ShowDealScores(WindowHandle) {}
 void ShowMatchWon(WindowHandle) { headlessLog.matchResult = 1; }
 void ShowMatchLost(WindowHandle) { headlessLog.matchResult = -1; }
 
-// Only asked when the drawn card is playable; the policy always plays it.
-bool AskPlayDrawnCard(WindowHandle) { return true; }
+// Only asked when the drawn card is playable; the policy always plays it, saying
+// Zot first when it is about to play from two cards.
+bool AskPlayDrawnCard(WindowHandle) {
+  if (headlessLog.saysZot && PileCount(gameTable.hands[kHumanSeat]) == 2) SayZot();
+  return true;
+}
+
+// The seat the computer's rule would swap with.
+int AskSwapSeat(WindowHandle) {
+  int choices[kSeatCount - 1];
+  SwapChoices(kHumanSeat, choices);
+  return choices[0];
+}
 
 void PlayCue(SoundCue cue) {
   HeadlessLog& log = headlessLog;

@@ -12,6 +12,7 @@ struct HeadlessLog {
   int cueCount;
   SoundCue cues[8];
   int matchResult;  // the match dialog: +1 won, -1 lost, 0 none
+  bool saysZot;     // the policy's Zot: said before a play from a hand of two cards
 };
 
 extern HeadlessLog headlessLog;

@@ -3,6 +3,7 @@
 // keep through one match (positions to load into the page, and the saved-game
 // fuzzer's seeds).
 //   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500
+//           [--house none|stack,seven-zero,say-zot] [--zot say|forget]
 //           [--count K | --saves DIR | --words]
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "game/events.h"
 #include "game/saved_game.h"
+#include "game/settings.h"
 #include "game/statistics.h"
 #include "tools/sim/headless.h"
 #include "words/narrator.h"
@@ -21,7 +23,9 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: zot-sim --seed S --players 2|3|4 --rules standard|until-playable "
-               "--length one-deal|to-500 [--count K | --saves DIR | --words]\n");
+               "--length one-deal|to-500 [--house none|RULE,...] [--zot say|forget] "
+               "[--count K | --saves DIR | --words]\n"
+               "  RULE: stack, seven-zero, say-zot\n");
   return 2;
 }
 
@@ -29,6 +33,25 @@ bool ParseInteger(const char* text, long long* value) {
   char* end = nullptr;
   *value = std::strtoll(text, &end, 10);
   return end != text && *end == '\0';
+}
+
+// "none", or house rule names joined by commas, each at most once.
+bool ParseHouseRules(const char* text, std::uint8_t* rules) {
+  *rules = 0;
+  if (std::strcmp(text, "none") == 0) return true;
+  const char* at = text;
+  for (;;) {
+    const char* comma = std::strchr(at, ',');
+    const std::size_t length = comma ? static_cast<std::size_t>(comma - at) : std::strlen(at);
+    std::uint8_t found = 0;
+    for (const HouseRuleName& name : kHouseRuleNames) {
+      if (std::strlen(name.name) == length && std::strncmp(at, name.name, length) == 0) found = name.rule;
+    }
+    if (found == 0 || (*rules & found) != 0) return false;
+    *rules |= found;
+    if (comma == nullptr) return true;
+    at = comma + 1;
+  }
 }
 
 bool WriteFile(const std::string& path, const std::string& text) {
@@ -99,6 +122,11 @@ int main(int argc, char** argv) {
       } else {
         return Usage();
       }
+    } else if (std::strcmp(option, "--house") == 0) {
+      if (!ParseHouseRules(value, &settings.house)) return Usage();
+    } else if (std::strcmp(option, "--zot") == 0) {
+      if (std::strcmp(value, "say") != 0 && std::strcmp(value, "forget") != 0) return Usage();
+      settings.saysZot = std::strcmp(value, "say") == 0;
     } else if (std::strcmp(option, "--count") == 0) {
       if (!ParseInteger(value, &number) || number < 1) return Usage();
       count = number;

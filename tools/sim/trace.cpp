@@ -1,6 +1,7 @@
 // Formats each table event as one trace line.
 #include "tools/sim/trace.h"
 
+#include "game/settings.h"
 #include "game/table.h"
 
 namespace {
@@ -30,6 +31,13 @@ void PrintTableEvent(std::FILE* out, const TableEvent& e, std::int64_t seed, int
       std::fprintf(out, " seed=%lld players=%d rules=%s length=%s", static_cast<long long>(seed),
                    static_cast<int>(t.playerCount), t.drawUntilPlayable ? "until-playable" : "standard",
                    t.singleDealMatch ? "one-deal" : "to-500");
+      if (t.houseRules != 0) {
+        std::fputs(" house=", out);
+        const char* separator = "";
+        for (const auto& [rule, name] : kHouseRuleNames) {
+          if (t.houseRules & rule) std::fprintf(out, "%s%s", separator, name), separator = ",";
+        }
+      }
       break;
     case TableEventKind::kDealt:
       std::fprintf(out, " n=%d discard=", dealNumber);
@@ -47,10 +55,16 @@ void PrintTableEvent(std::FILE* out, const TableEvent& e, std::int64_t seed, int
       std::fprintf(out, " seat=%d card=%d color=%d", seat, e.card, e.color);
       break;
     case TableEventKind::kPenalty:
+    case TableEventKind::kStacked:
+    case TableEventKind::kCaught:
       std::fprintf(out, " seat=%d cards=%d", seat, e.count);
       break;
     case TableEventKind::kReversed:
+    case TableEventKind::kPassed:
       std::fprintf(out, " dir=%d", e.direction);
+      break;
+    case TableEventKind::kSwapped:
+      std::fprintf(out, " seat=%d with=%d", seat, e.count);
       break;
     case TableEventKind::kDealEnded:
       std::fprintf(out, " winner=%d points=", seat);
@@ -63,6 +77,9 @@ void PrintTableEvent(std::FILE* out, const TableEvent& e, std::int64_t seed, int
       break;
     case TableEventKind::kRefused:
       std::fprintf(out, " seat=%d card=%d", seat, e.card);
+      break;
+    case TableEventKind::kSaidZot:
+      std::fprintf(out, e.count ? " seat=%d" : " seat=%d not-now", seat);
       break;
     default:  // skip, keep, zot, turn: the seat alone
       std::fprintf(out, " seat=%d", seat);

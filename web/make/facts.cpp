@@ -60,6 +60,9 @@ constexpr EventKindName kEventKinds[] = {
     {TableEventKind::kKept, "kKept"},                 {TableEventKind::kOneCard, "kOneCard"},
     {TableEventKind::kHumanTurn, "kHumanTurn"},       {TableEventKind::kDealEnded, "kDealEnded"},
     {TableEventKind::kMatchEnded, "kMatchEnded"},     {TableEventKind::kRefused, "kRefused"},
+    {TableEventKind::kStacked, "kStacked"},           {TableEventKind::kSwapped, "kSwapped"},
+    {TableEventKind::kPassed, "kPassed"},             {TableEventKind::kSaidZot, "kSaidZot"},
+    {TableEventKind::kCaught, "kCaught"},
 };
 static_assert(sizeof kEventKinds / sizeof kEventKinds[0] == kTableEventKinds, "every event kind has its name here");
 
@@ -105,6 +108,7 @@ int main() {
   ZOT_ENTRY_POINT(zot_hand_card);
   ZOT_ENTRY_POINT(zot_draw_pile);
   ZOT_ENTRY_POINT(zot_select_card);
+  ZOT_ENTRY_POINT(zot_say_zot);
   ZOT_ENTRY_POINT(zot_card_rgba);
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);

@@ -1,4 +1,4 @@
-// The seven modal dialogs and the help text as HTML dialogs of the page. Each
+// The nine modal dialogs and the help text as HTML dialogs of the page. Each
 // call suspends the module (Asyncify) until the dialog is answered, so the game
 // gets its answer synchronously, as from the Windows dialog box calls.
 #include <emscripten/emscripten.h>
@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "web/module/web_shell.h"
 #include "words/names.h"
+#include "words/narrator.h"
 #include "words/words.h"
 
 namespace {
@@ -30,8 +31,9 @@ EM_JS(void, zot_set_picture, (const char* name, const void* rgba, int width, int
   Module.page.setPicture(UTF8ToString(name), HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
 });
 
-// The statistics dialog's reset button.
+// The statistics dialog's reset button, the drawn-card question's Zot button.
 constexpr int kResetAnswer = 2;
+constexpr int kSayZotAnswer = 2;
 
 int Show(int templateId, const std::string& fields = std::string(), int marked = -1) {
   return zot_dialog(templateId, fields.c_str(), marked);
@@ -69,10 +71,29 @@ bool AskPlayDrawnCard(WindowHandle) {
   const std::string name = CardName(drawn);
   const std::string fields = "card=" + std::to_string(drawn) + "\ndrawn=" + Say(IDS_DRAWN_CARD, {name}) +
                              "\nplay=" + Say(IDS_DRAWN_PLAY, {name}) + "\nkeep=" + Word(IDS_DRAWN_KEEP);
-  return Show(IDD_PLAY_DRAWN_CARD, fields) == 1;
+  // Zot may be said from the question, which then asks again.
+  int answer = 0;
+  while ((answer = Show(IDD_PLAY_DRAWN_CARD, fields + "\nzot=" + (CanSayZot() ? "1" : ""))) == kSayZotAnswer) SayZot();
+  return answer == 1;
 }
 
 bool AskNewMatch() { return Show(IDD_NEW_MATCH) == 1; }
+
+// The switches open as they stand; OK answers with those checked, Cancel and Esc with -1.
+int AskHouseRules() { return Show(IDD_HOUSE_RULES, std::string(), Table().houseRules); }
+
+// Each seat offered with its number of cards, fewest first; a seat fewer leaves its line empty,
+// which the page hides. Opens on the first, the computer's own choice.
+int AskSwapSeat(WindowHandle) {
+  int choices[kSeatCount - 1];
+  SwapChoices(kHumanSeat, choices);
+  std::string fields;
+  for (int i = 0; i < kSeatCount - 1; ++i) {
+    fields += std::to_string(IDC_SWAP_SEAT_FIRST + i) + "=" + (choices[i] >= 0 ? SeatLine(choices[i]) : "") + "\n";
+  }
+  const int chosen = Show(IDD_SWAP_SEAT, fields, 0);
+  return chosen >= 0 && chosen < kSeatCount - 1 ? choices[chosen] : choices[0];
+}
 
 void ShowStatistics() {
   // The reset asks first, then the record shows again.

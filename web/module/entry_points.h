@@ -25,6 +25,8 @@ void zot_key(const char* code, int repeat);
 void zot_hand_card(int index);
 void zot_draw_pile();
 void zot_select_card(int index);
+// The "Zot!" button by the hand, under the say-zot house rule.
+void zot_say_zot();
 const std::uint32_t* zot_card_rgba(int code);
 
 // menu.cpp: a menu command, and the mark of a settings item (1 checked).

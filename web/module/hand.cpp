@@ -18,6 +18,10 @@ EMSCRIPTEN_KEEPALIVE void zot_draw_pile() {
   if (!TableClosed()) OnDrawPileButton();
 }
 
+EMSCRIPTEN_KEEPALIVE void zot_say_zot() {
+  if (!TableClosed()) SayZot();
+}
+
 // The card the player's focus is on is the selection.
 EMSCRIPTEN_KEEPALIVE void zot_select_card(int index) {
   if (!TableClosed()) SelectHandCard(index);

@@ -11,7 +11,22 @@ namespace {
 
 EM_JS(void, zot_close_page, (), { Module.page.closePage(); });
 
+// The house rules' dialog: a change starts a new match, once the player lets
+// it throw away the one in progress.
+void ChooseHouseRules() {
+  const int rules = AskHouseRules();
+  if (rules < 0 || rules == Table().houseRules) return;
+  if (Table().dealActive && !AskNewMatch()) return;
+  ApplyHouseRules(rules);
+  StartMatch();
+  ShowTable();
+}
+
 void OnCommand(int commandId) {
+  if (commandId == IDM_HOUSE_RULES) {
+    ChooseHouseRules();
+    return;
+  }
   // A match in progress is not thrown away unasked: on a no, nothing changes,
   // the setting included.
   if (CommandStartsMatch(commandId) && Table().dealActive && !AskNewMatch()) return;

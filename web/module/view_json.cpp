@@ -99,6 +99,8 @@ std::string TableViewJson() {
   Json json;
   json.Number("deal", t.dealActive).Number("turn", t.currentPlayer).Number("ended", narration.dealWinner >= 0);
   json.Number("oneDeal", t.singleDealMatch).Number("selected", SelectedHandCard());
+  // The "Zot!" button shows while a deal is played under the say-zot rule.
+  json.Number("sayZot", t.dealActive && (t.houseRules & kHouseSayZot) != 0);
   json.Text("turnLine", lines.turn).Text("topLine", lines.top).Text("countsLine", lines.counts);
   json.Text("scoresLine", lines.scores).Number("color", t.currentColor).Text("colorName", ColorName(t.currentColor));
   std::string seats = "[";

@@ -6,13 +6,15 @@
 
 #include <cstdint>
 
-// Dialogs the menu opens (dialogs.cpp); the game's five are in game/shell.h.
+// Dialogs the menu opens (dialogs.cpp); the game's six are in game/shell.h.
 void ShowAbout();
 void ShowCardPoints();
 void ShowManual();
 void ShowStatistics();
 // Whether the player lets a new match throw away the one in progress.
 bool AskNewMatch();
+// The house rules the player chose (kHouse* bits), or -1 when cancelled.
+int AskHouseRules();
 // Hands the pictures the dialogs show to the page: the card back, and the
 // colour bar whose strips stand beside the colour chooser's choices.
 void ShowDialogPictures();

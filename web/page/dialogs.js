@@ -5,18 +5,26 @@
 
 let overlay = null, open = null, pictureOf = null;
 
-// Resolves to the answer: the marked colour (or -1) for the colour chooser,
-// otherwise the answer of the button pressed.
+// Resolves to the answer: the marked radio (or -1) for a dialog of radios,
+// the checked boxes' bits (`marked` those to open with) for a dialog of
+// switches unless cancelled (-1), otherwise the answer of the button pressed.
 export function show(templateId, fields, marked) {
   const element = document.getElementById('dialog-' + templateId);
   const radios = Array.from(element.querySelectorAll('input[type="radio"]'));
   radios.forEach((radio, i) => { radio.checked = i === marked; });
+  const boxes = Array.from(element.querySelectorAll('input[type="checkbox"]'));
+  boxes.forEach((box, i) => { box.checked = ((marked >> i) & 1) === 1; });
   // Each field by its control's number or the page's own name of it, as the
   // module names them: "1011=12"; "card=33" is the card a dialog shows.
   for (const line of fields.split('\n')) {
     const at = line.indexOf('='), name = line.slice(0, at), value = line.slice(at + 1);
     const field = at > 0 ? element.querySelector(`[data-field][data-id="${name}"]`) : null;
     if (field) field.textContent = value;
+    const shownBy = at > 0 ? element.querySelector(`[data-shown-by="${name}"]`) : null;
+    if (shownBy) shownBy.hidden = value === '';
+    // A choice with no words is no choice here: the seat dialog's third seat of three.
+    const choice = field && field.closest('label');
+    if (choice) choice.hidden = value === '';
     const card = name === 'card' ? element.querySelector('canvas.drawn-card') : null;
     if (card) card.getContext('2d').putImageData(pictureOf(Number(value)), 0, 0);
   }
@@ -29,7 +37,7 @@ export function show(templateId, fields, marked) {
   element.hidden = false;
   // The colour chooser opens on the colour in force, which is heard before a
   // quick Enter can choose it; the others on their default button.
-  (radios.find((radio) => radio.checked) || radios[0] || element.querySelector('.default')).focus();
+  (radios.find((radio) => radio.checked) || radios[0] || boxes[0] || element.querySelector('.default')).focus();
   return new Promise((resolve) => {
     const finish = (answer) => {
       element.hidden = true;
@@ -48,6 +56,7 @@ export function show(templateId, fields, marked) {
         answer = -1;
         radios.forEach((radio, i) => { if (radio.checked) answer = i; });
       }
+      if (boxes.length > 0 && answer >= 0) answer = boxes.reduce((bits, box, i) => bits | (box.checked << i), 0);
       finish(answer);
     };
     const escape = element.dataset.escape;

@@ -7,7 +7,7 @@
 
 import * as facts from 'zot-facts';
 
-let cards = null, pile = null, pictureOf = null;
+let cards = null, pile = null, sayZot = null, pictureOf = null;
 let shown = '';
 
 function makeButton() {
@@ -36,6 +36,7 @@ let newMatch = false, byKey = false;
 // cards the rules do not allow now are marked (and a press on one still says
 // why); the keyboard's selection is the card that has the focus.
 export function show(view) {
+  sayZot.hidden = !view.sayZot;
   if (!pile.querySelector('canvas')) paint(pile.appendChild(makePicture()), facts.kCardBack);
   const hand = view.hand.map((card) => card.code);
   const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
@@ -87,9 +88,11 @@ export function target(element) {
 }
 
 // A card the player tabs to becomes the selection too, so the arrows go on from it.
-export function init(pictureGetter, onSelect) {
+export function init(pictureGetter, onSelect, onSayZot) {
   cards = document.getElementById('hand-cards');
   pile = document.getElementById('draw-pile');
+  sayZot = document.getElementById('say-zot');
+  sayZot.addEventListener('click', onSayZot);
   pictureOf = pictureGetter;
   let tabbed = false;
   document.addEventListener('keydown', (event) => { tabbed = event.key === 'Tab'; }, true);

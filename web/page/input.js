@@ -63,6 +63,7 @@ const kQueryKeys = new Set(facts.kQueryKeyCodes);
 function tableKey(event) {
   if (event.altKey || event.metaKey) return null;
   if (letterOf(event) === 'd') return 'KeyD';
+  if (letterOf(event) === 'z') return 'KeyZ';
   const name = event.key === ' ' ? 'Space' : event.key;
   if (!kTableKeys.has(name)) return null;
   // Enter and Space on a button press that button, not the table.

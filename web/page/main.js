@@ -245,7 +245,7 @@ function start() {
             (id) => query(facts.zot_setting_mark, id) === 1);
   dialogs.init(document.getElementById('overlay'), pictureOf);
   view.init();
-  hand.init(pictureOf, (index) => enter(facts.zot_select_card, index));
+  hand.init(pictureOf, (index) => enter(facts.zot_select_card, index), () => enter(facts.zot_say_zot));
   document.getElementById('back-to-table').addEventListener('click', (event) => reopen(event.detail === 0));
   input.init(canvas, document.getElementById('hand'), {
     press: (x, y) => enter(facts.zot_press, x, y),

@@ -139,6 +139,8 @@ inline constexpr MenuRow kSettingsMenu[] = {
     {0, nullptr, false},
     {IDM_ONE_DEAL, "لعب يدوي", true},
     {IDM_PLAY_TO_500, "نقاط اللعب", false},
+    {0, nullptr, false},
+    {IDM_HOUSE_RULES, "قواعد البيت…", false},
 };
 inline constexpr MenuRow kHelpMenu[] = {
     {IDM_ABOUT, "نبذه", false},
@@ -147,7 +149,7 @@ inline constexpr MenuRow kHelpMenu[] = {
 };
 inline constexpr PopupRow kMenu[] = {
     {"&ملف", kFileMenu, 2},
-    {"&أعدادات", kSettingsMenu, 12},
+    {"&أعدادات", kSettingsMenu, 14},
     {"&تعليمات", kHelpMenu, 3},
 };
 

@@ -170,7 +170,12 @@ void CheckMenu() {
   if (!CHECK(bytes.data != nullptr)) return;
   HMENU menu = LoadMenuIndirectW(bytes.data);
   if (!CHECK(menu != nullptr)) return;
-  if (!CHECK_EQ(GetMenuItemCount(menu), 3)) return;
+  // Three menus, then the Zot command, greyed until the say-zot rule is on.
+  if (!CHECK_EQ(GetMenuItemCount(menu), 4)) return;
+  wchar_t zot[8] = {};
+  GetMenuStringW(menu, 3, zot, 8, MF_BYPOSITION);
+  CHECK_EQ(std::wstring(zot), check::Wide("زوت!"));
+  CHECK_EQ(GetMenuState(menu, 3, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
   for (int p = 0; p < 3; ++p) {
     const expected::PopupRow& popup = expected::kMenu[p];
     wchar_t text[64] = {};
