@@ -19,10 +19,12 @@ int openDialogs = 0;
 
 }  // namespace
 
-// The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
+// The template's id goes to WM_INITDIALOG, which makes the dialog readable by
+// it; the template shown is the language's (its English twin left to right).
 INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
   ++openDialogs;
-  const INT_PTR answer = DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+  const INT_PTR answer =
+      DialogBoxParamW(appInstance, MAKEINTRESOURCEW(InLanguage(templateId)), owner, procedure, templateId);
   --openDialogs;
   return answer;
 }

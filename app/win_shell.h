@@ -32,6 +32,8 @@ bool OnKeyDown(WPARAM key, LPARAM flags);
 // Menu commands (win_menu.cpp).
 void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
+// The main menu in the language chosen, marked for the settings, with the language item.
+HMENU LoadMainMenu();
 
 // Dialogs (win_dialogs.cpp). The game's five are declared in game/shell.h.
 // Every modal dialog of the program opens through ShowDialog, which passes
