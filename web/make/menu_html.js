@@ -1,7 +1,8 @@
 // The menu bar of the resource script's menu as an ARIA menu bar: each title a
 // menuitem that opens its menu, with the access letter that follows "&" as its
 // Alt shortcut; a popup that carries check marks holds settings, so its items
-// are radio items. One title is in the Tab order at a time (menu.js moves it).
+// are radio items, but for a command among them (the language item). One title
+// is in the Tab order at a time (menu.js moves it).
 'use strict';
 
 function menuHtml(popups, escapeHtml) {
@@ -10,8 +11,8 @@ function menuHtml(popups, escapeHtml) {
     const title = popup.text.replace('&', '');
     const settings = popup.items.some((item) => item.checked);
     const items = popup.items.map((item) => item.separator ? '    <li role="separator"></li>'
-      : `    <li role="${settings ? 'menuitemradio' : 'menuitem'}" tabindex="-1" data-command="${item.id}"` +
-        `${settings ? ` aria-checked="${item.checked}"` : ''}>${escapeHtml(item.text)}</li>`);
+      : `    <li role="${settings && !item.command ? 'menuitemradio' : 'menuitem'}" tabindex="-1" data-command="${item.id}"` +
+        `${settings && !item.command ? ` aria-checked="${item.checked}"` : ''}>${escapeHtml(item.text)}</li>`);
     const shortcut = letter ? ` aria-keyshortcuts="Alt+${escapeHtml(letter)}" data-letter="${escapeHtml(letter)}"` : '';
     return `<div class="menu" role="none">
   <button class="menu-title" id="menu-title-${n}" role="menuitem" tabindex="${n === 0 ? 0 : -1}" aria-haspopup="menu" aria-expanded="false"${shortcut}>${escapeHtml(title)}</button>
