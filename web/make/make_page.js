@@ -62,13 +62,13 @@ function placeWords(template) {
   });
 }
 
-// The strings the page itself shows, by name in its template and scripts; the
-// module says the others.
+// The strings the page's scripts look up by name; the template's are filled in
+// here, and the module says the others.
 const templateText = fs.readFileSync(templateFile, 'utf8');
-const pageSources = [templateText, ...fs.readdirSync(path.dirname(pageMain)).filter((name) => name.endsWith('.js'))
-  .map((name) => fs.readFileSync(path.join(path.dirname(pageMain), name), 'utf8'))];
-const shown = (table) => Object.fromEntries(Object.entries(table)
-  .filter(([name]) => pageSources.some((source) => new RegExp(`\\b${name}\\b`).test(source))));
+const pageScripts = fs.readdirSync(path.dirname(pageMain)).filter((name) => name.endsWith('.js'))
+  .map((name) => fs.readFileSync(path.join(path.dirname(pageMain), name), 'utf8'));
+const inScripts = (name) => pageScripts.some((source) => new RegExp(`\\b${name}\\b`).test(source));
+const shown = (table) => Object.fromEntries(Object.entries(table).filter(([name]) => inScripts(name)));
 const template = placeWords(templateText);
 // Every worded control of every dialog the page shows is on the page.
 for (const [id, dialog] of Object.entries(words.dialogs)) {
@@ -91,15 +91,18 @@ export const accelerators = ${JSON.stringify(words.accelerators)};
 export const languageCommand = ${kLanguageCommand};
 `);
 
-// The English the page switches to, packed: the string table, the template's
-// words of the menu bar and of each dialog as [Arabic, English] pairs (the
-// menu titles' access letters too), the how-to-play text.
+// The English the page switches to, packed: the strings its scripts look up,
+// the template's other words, those of the menu bar and those of each dialog
+// as [Arabic, English] pairs (the menu titles' access letters too), the
+// how-to-play text.
 const pairsOf = (arabic, english) => [...new Map(arabic.map((text, i) => [text, english[i]]).filter(([a, e]) => a && a !== e))];
 const menuTexts = (menu) => menu.flatMap((popup) => [popup.text.replace('&', ''), (popup.text.match(/&(.)/) || [])[1],
   `Alt+${(popup.text.match(/&(.)/) || [])[1]}`, ...popup.items.map((item) => item.text)]);
 const dialogTexts = (dialog) => [dialog.caption, ...dialog.controls.map((control) => control.text)];
 const englishPart = gzip(Buffer.from(JSON.stringify({
   strings: shown(words.english),
+  template: pairsOf(...[words.strings, words.english].map((table) => [...templateText.matchAll(/\{\{(IDS_\w+)\}\}/g)]
+    .map(([, name]) => name).filter((name) => !inScripts(name)).map((name) => table[name]))),
   menu: pairsOf(menuTexts(words.menus[kMainMenu]), menuTexts(words.menus[kMainMenu + kEnglish])),
   dialogs: Object.fromEntries(Object.keys(words.dialogs).filter((id) => words.dialogs[Number(id) + kEnglish])
     .map((id) => [id, pairsOf(dialogTexts(words.dialogs[id]), dialogTexts(words.dialogs[Number(id) + kEnglish]))])),

@@ -19,7 +19,7 @@ let current = 'ar';
 // Every worded place of the document with its English: a text node's or an
 // attribute's, looked up in the pairs of the dialog or menu bar it stands in.
 function findPlaces() {
-  const general = new Map(Object.keys(english.strings).map((name) => [arabic[name], english.strings[name]]));
+  const general = new Map(english.template.concat(Object.keys(english.strings).map((name) => [arabic[name], english.strings[name]])));
   const scoped = (element) => {
     const dialog = element.closest('.dialog');
     const pairs = dialog ? english.dialogs[dialog.id.replace('dialog-', '')] : element.closest('#menubar') && english.menu;
