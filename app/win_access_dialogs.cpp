@@ -129,8 +129,10 @@ void NameSwatches(HWND dialog) {
   }
 }
 
-// The card kinds the dialog writes in Latin letters, top to bottom, in Arabic.
+// The card kinds the Arabic dialog writes in Latin letters, top to bottom, in
+// Arabic; the English twin's words are English already.
 void NameCardKinds(HWND dialog) {
+  if (CurrentLanguage() == Language::kEnglish) return;
   constexpr int kKinds[5] = {IDS_FACE_DRAW_TWO, IDS_FACE_REVERSE, IDS_FACE_SKIP, IDS_WILD, IDS_WILD_DRAW_FOUR};
   int kind = 0;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr && kind < 5; child = GetWindow(child, GW_HWNDNEXT)) {

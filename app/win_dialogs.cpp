@@ -20,10 +20,14 @@ int openDialogs = 0;
 
 }  // namespace
 
-// The template's id goes to WM_INITDIALOG, which makes the dialog readable by it.
+// The template's id goes to WM_INITDIALOG, which makes the dialog readable by
+// it; the template shown is the language's (its English twin left to right),
+// the Arabic one where it has no twin.
 INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC procedure) {
   ++openDialogs;
-  const INT_PTR answer = DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, templateId);
+  const bool twin = FindResourceW(appInstance, MAKEINTRESOURCEW(InLanguage(templateId)), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+  const INT_PTR answer = DialogBoxParamW(appInstance, MAKEINTRESOURCEW(twin ? InLanguage(templateId) : templateId), owner,
+                                         procedure, templateId);
   --openDialogs;
   return answer;
 }

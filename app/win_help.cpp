@@ -12,6 +12,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "words/words.h"
 
 namespace {
 
@@ -28,18 +29,22 @@ TextView view{};
 // The how-to-play text from the module, UTF-8 to UTF-16. Empty when the
 // resource is missing.
 std::wstring HelpText() {
-  HRSRC found = FindResourceW(appInstance, MAKEINTRESOURCEW(IDR_HELP_TEXT), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  HRSRC found = FindResourceW(appInstance, MAKEINTRESOURCEW(InLanguage(IDR_HELP_TEXT)), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
   HGLOBAL loaded = found != nullptr ? LoadResource(appInstance, found) : nullptr;
   const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
   if (bytes == nullptr) return {};
   return Utf16(std::string(bytes, SizeofResource(appInstance, found)));
 }
 
-constexpr UINT kTextFormat = DT_RTLREADING | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+UINT TextFormat() {
+  return (CurrentLanguage() == Language::kArabic ? DT_RTLREADING : 0) | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+}
 
 // Lines end at the right edge as the reader sees it: in a mirrored view (the
 // dialog lays out right to left) that is the device context's left.
-UINT Alignment(HDC dc) { return (GetLayout(dc) & LAYOUT_RTL) != 0 ? DT_LEFT : DT_RIGHT; }
+UINT Alignment(HDC dc) {
+  return (GetLayout(dc) & LAYOUT_RTL) != 0 || CurrentLanguage() == Language::kEnglish ? DT_LEFT : DT_RIGHT;
+}
 
 // The text's area: the client less a margin of half a line on each side.
 RECT TextArea(HWND window) {
@@ -78,7 +83,7 @@ void Layout(HWND window) {
   const int width = area.right - area.left;
   const std::wstring text = ViewText(window);
   RECT measured{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, kTextFormat | DT_CALCRECT);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, TextFormat() | DT_CALCRECT);
   SelectObject(dc, previous);
   ReleaseDC(window, dc);
   view.contentHeight = measured.bottom + view.lineHeight;  // and the two margins
@@ -115,7 +120,7 @@ void OnTextPaint(HWND window) {
   OffsetRect(&area, 0, -view.scroll);
   area.bottom = area.top + view.contentHeight;
   const std::wstring text = ViewText(window);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | Alignment(dc));
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, TextFormat() | Alignment(dc));
   SelectObject(dc, previous);
   EndPaint(window, &paint);
 }

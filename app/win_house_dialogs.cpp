@@ -86,8 +86,12 @@ int AskSwapSeat(WindowHandle owner) {
   return chosen >= 0 && chosen < kSeatCount ? static_cast<int>(chosen) : offered[0];
 }
 
-void ShowSayZotCommand(HWND window) {
+void EnableSayZot(HMENU menu) {
   const bool on = (Table().houseRules & kHouseSayZot) != 0;
-  EnableMenuItem(GetMenu(window), IDM_SAY_ZOT, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(menu, IDM_SAY_ZOT, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+void ShowSayZotCommand(HWND window) {
+  EnableSayZot(GetMenu(window));
   DrawMenuBar(window);
 }

@@ -57,7 +57,7 @@ bool CreateMainWindow() {
   if (window == nullptr) {
     return false;
   }
-  SetMenu(window, LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+  SetMenu(window, LoadMainMenu());
   ScaleMainWindow(window);
   // The table's objects as it opens: a screen reader is told of changes from here.
   TableChanged();

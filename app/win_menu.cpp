@@ -4,6 +4,7 @@
 #include "game/entry.h"
 #include "game/shell.h"
 #include "resources/resource.h"
+#include "words/words.h"
 
 void SetMenuMarks(int markId, int clearId) {
   HMENU menu = GetMenu(static_cast<HWND>(mainWindow));
@@ -11,7 +12,31 @@ void SetMenuMarks(int markId, int clearId) {
   CheckMenuItem(menu, static_cast<UINT>(clearId), MF_BYCOMMAND | MF_UNCHECKED);
 }
 
+HMENU LoadMainMenu() {
+  HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(InLanguage(IDR_MAIN_MENU)));
+  for (const SettingCommand& command : kSettingCommands) {
+    CheckMenuItem(menu, static_cast<UINT>(command.commandId),
+                  MF_BYCOMMAND | (SettingCommandChecked(command.commandId) ? MF_CHECKED : MF_UNCHECKED));
+  }
+  EnableSayZot(menu);
+  // The language item, named in the language it chooses, last on the settings
+  // menu: added here, so that the original's menu template stays as it was.
+  HMENU settings = GetSubMenu(menu, 1);
+  AppendMenuW(settings, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(settings, MF_STRING, IDM_LANGUAGE, Utf16(Word(IDS_LANGUAGE_ITEM)).c_str());
+  return menu;
+}
+
 namespace {
+
+// The other language, at once: the menu is the language's own, the match goes on.
+void SwitchLanguage(HWND window) {
+  SetLanguage(CurrentLanguage() == Language::kArabic ? Language::kEnglish : Language::kArabic);
+  HMENU old = GetMenu(window);
+  SetMenu(window, LoadMainMenu());
+  if (old != nullptr) DestroyMenu(old);
+  DrawMenuBar(window);
+}
 
 // The marks of a settings command just applied: the chosen item marked, each
 // other item of its setting cleared.
@@ -54,6 +79,9 @@ void OnCommand(HWND window, int commandId) {
       }
       break;
     }
+    case IDM_LANGUAGE:
+      SwitchLanguage(window);
+      break;
     default:
       break;
   }

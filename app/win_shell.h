@@ -32,6 +32,8 @@ bool OnKeyDown(WPARAM key, LPARAM flags);
 // Menu commands (win_menu.cpp).
 void OnCommand(HWND window, int commandId);
 void SetMenuMarks(int markId, int clearId);
+// The main menu in the language chosen, marked for the settings, with the language item.
+HMENU LoadMainMenu();
 
 // Dialogs (win_dialogs.cpp). The game's six are declared in game/shell.h.
 // Every modal dialog of the program opens through ShowDialog, which passes
@@ -57,6 +59,7 @@ INT_PTR CALLBACK YesNoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // bits, or -1 when cancelled; and the Zot command of the menu bar, enabled
 // while the say-zot rule is on.
 int AskHouseRules(HWND owner);
+void EnableSayZot(HMENU menu);  // greyed unless the say-zot rule is on
 void ShowSayZotCommand(HWND window);
 
 // Pacing wait (win_clock.cpp): milliseconds the loop may sleep at tick `now`

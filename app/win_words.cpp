@@ -1,12 +1,13 @@
 // The table's words in Zot.exe: the module's own string table (UTF-16), each
-// string made UTF-8 on its first use and kept for the program's life.
+// string made UTF-8 on its first use and kept for the program's life (both
+// languages' strings have numbers of their own).
 #include "app/win_shell.h"
 
 #include <map>
 
 #include "words/words.h"
 
-const char* Word(int stringId) {
+const char* ResourceString(int stringId) {
   // Nodes never move, so every pointer handed out stays good.
   static std::map<int, std::string> words;
   const auto known = words.find(stringId);

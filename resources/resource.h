@@ -131,12 +131,6 @@
 #define IDS_SAY_WILD_YOU 2049
 #define IDS_SAY_WILD 2050
 #define IDS_SAY_PENALTY_YOU 2051
-#define IDS_SAY_PENALTY 2052
-#define IDS_SAY_SKIPPED_YOU 2053
-#define IDS_SAY_SKIPPED 2054
-#define IDS_SAY_REVERSED 2055
-#define IDS_SAY_KEPT_YOU 2056
-#define IDS_SAY_KEPT 2057
 #define IDS_SAY_ONE_CARD_YOU 2058
 #define IDS_SAY_ONE_CARD 2059
 #define IDS_SAY_YOUR_TURN 2060
@@ -149,7 +143,6 @@
 #define IDS_SAY_DEAL_DRAW_TWO 2067
 #define IDS_SAY_DEAL_SKIP 2068
 #define IDS_SAY_DEAL_REVERSE 2069
-#define IDS_SAY_DEAL_FIRST 2091
 #define IDS_SAY_REFUSED_TURN 2092
 #define IDS_SAY_REFUSED_NOTHING 2093
 #define IDS_SAY_REFUSED_HELD 2094
@@ -223,3 +216,32 @@
 #define IDS_STATUS_OWED_YOU 2211
 #define IDS_STATUS_OWED 2212
 #define IDS_SAY_ZOT_BUTTON 2213
+
+// Said since the words learnt to say less: the seats by ordinal, so that a
+// seat's number never runs into a count; a colour named with its article; an
+// empty count of points and pile; a deal's opening and a draw with what
+// followed, each in one line.
+#define IDS_ORDINAL_2 2130
+#define IDS_ORDINAL_3 2131
+#define IDS_ORDINAL_4 2132
+#define IDS_THE_BLUE 2133
+#define IDS_THE_GREEN 2134
+#define IDS_THE_RED 2135
+#define IDS_THE_YELLOW 2136
+#define IDS_POINTS_NONE 2137
+#define IDS_A_CARD 2138
+#define IDS_SAY_DEAL_COLOR 2139
+#define IDS_SAY_DREW_PLAYED 2140
+#define IDS_SAY_DREW_NONE_YOU 2141
+#define IDS_SAY_HAND_YOUR_TURN 2142
+#define IDS_STATUS_PILE_EMPTY 2143
+// The settings menu's language item, named in the language it chooses.
+#define IDS_LANGUAGE_ITEM 2144
+#define IDS_SAY_CHOSE 2145
+
+// English: every string, menu, dialog and the help text has an English twin
+// whose number is the Arabic one's plus ZOT_ENGLISH (IDS_TABLE + ZOT_ENGLISH,
+// IDD_SCORE + ZOT_ENGLISH, ...). A string with no twin is said in Arabic.
+#define ZOT_ENGLISH 1000
+// The language item's command, added to the settings menu by each program.
+#define IDM_LANGUAGE 40030

@@ -27,6 +27,11 @@ std::string ColorName(int color) {
   return color >= 0 && color < 4 ? Word(kNames[color]) : "";
 }
 
+std::string TheColorName(int color) {
+  constexpr int kNames[4] = {IDS_THE_BLUE, IDS_THE_GREEN, IDS_THE_RED, IDS_THE_YELLOW};
+  return color >= 0 && color < 4 ? Word(kNames[color]) : "";
+}
+
 std::string ActionName(int face) {
   constexpr int kActions[3] = {IDS_FACE_DRAW_TWO, IDS_FACE_REVERSE, IDS_FACE_SKIP};
   return face >= kFaceDrawTwo && face <= kFaceSkip ? Word(kActions[face - kFaceDrawTwo]) : "";
@@ -40,9 +45,12 @@ std::string CardName(int code) {
   return Say(IDS_CARD, {ColorName(ColorOf(code)), face <= 9 ? std::to_string(face) : ActionName(face)});
 }
 
-std::string SeatName(int seat) {
-  return seat == kHumanSeat ? Word(IDS_YOU) : Say(IDS_SEAT, {std::to_string(seat + 1)});
+std::string SeatOrdinal(int seat) {
+  constexpr int kOrdinals[3] = {IDS_ORDINAL_2, IDS_ORDINAL_3, IDS_ORDINAL_4};
+  return seat >= 1 && seat < kSeatCount ? Word(kOrdinals[seat - 1]) : "";
 }
+
+std::string SeatName(int seat) { return seat == kHumanSeat ? Word(IDS_YOU) : Say(IDS_SEAT, {SeatOrdinal(seat)}); }
 
 std::string DirectionName(int direction) { return Word(direction < 0 ? IDS_ANTICLOCKWISE : IDS_CLOCKWISE); }
 
@@ -51,7 +59,7 @@ namespace {
 // The noun after a number goes by the number's last two digits: plural from
 // three to ten, singular otherwise; one and two have words of their own.
 std::string Count(int count, bool object, int none, int one, int two, int twoObject, int few, int many) {
-  if (count == 0 && none != 0) return Word(none);
+  if (count == 0) return Word(none);
   if (count == 1) return Word(one);
   if (count == 2) return Word(object ? twoObject : two);
   const int lastTwo = count % 100;
@@ -66,7 +74,7 @@ std::string CardCount(int count, bool object) {
 }
 
 std::string PointCount(int count, bool object) {
-  return Count(count, object, 0, IDS_POINTS_ONE, IDS_POINTS_TWO, IDS_POINTS_TWO_OBJECT, IDS_POINTS_FEW,
+  return Count(count, object, IDS_POINTS_NONE, IDS_POINTS_ONE, IDS_POINTS_TWO, IDS_POINTS_TWO_OBJECT, IDS_POINTS_FEW,
                IDS_POINTS_MANY);
 }
 

@@ -1,13 +1,14 @@
 #include "words/narrator.h"
 
 #include "game/cards.h"
+#include "game/rules.h"
 #include "game/table.h"
 #include "resources/resource.h"
 #include "words/house_words.h"
 #include "words/names.h"
 #include "words/words.h"
 
-Narration narration{0, -1, {}};
+Narration narration;
 
 const TableQueryKey kTableQueryKeys[3] = {
     {TableQuery::kMovesSinceYours, 'L'}, {TableQuery::kCounts, 'C'}, {TableQuery::kTop, 'T'}};
@@ -26,7 +27,7 @@ namespace {
 
 std::string Number(int n) { return std::to_string(n); }
 
-// "أنت: 147، اللاعب 2: 0": each seat in play with a number of its own.
+// "أنت: 147، اللاعب الثاني: 0": each seat in play with a number of its own.
 template <typename Each>
 std::string SeatList(Each each) {
   std::string lines[kSeatCount];
@@ -39,29 +40,30 @@ std::string ScoreList() {
   return SeatList([](int seat) { return Number(gameTable.matchScores[seat]); });
 }
 
-// The deal as it opens, and what its first discard did to the human.
+// The deal as it opens, in one sentence: the first discard, and what it did to
+// the human or the colour named for it. Who moves first the next line says.
 std::string DealPhrase(const TableEvent& e) {
-  std::string text = Say(IDS_SAY_DEAL, {Number(narration.dealNumber), CardName(e.card), ColorName(e.color),
-                                        DirectionName(e.direction)});
-  if (IsColoured(e.card)) {
+  std::string effect;
+  if (!IsColoured(e.card)) {
+    effect = Say(IDS_SAY_DEAL_COLOR, {TheColorName(e.color)});
+  } else {
     const CardFace face = FaceOf(e.card);
-    const int effect = face == kFaceDrawTwo ? IDS_SAY_DEAL_DRAW_TWO
-                       : face == kFaceSkip  ? IDS_SAY_DEAL_SKIP
-                       : face == kFaceReverse ? IDS_SAY_DEAL_REVERSE
-                                              : 0;
-    if (effect != 0) (text += ' ') += Word(effect);
+    const int id = face == kFaceDrawTwo ? IDS_SAY_DEAL_DRAW_TWO
+                   : face == kFaceSkip  ? IDS_SAY_DEAL_SKIP
+                   : face == kFaceReverse ? IDS_SAY_DEAL_REVERSE
+                                          : 0;
+    if (id != 0) effect = Word(id);
   }
-  if (e.seat != kHumanSeat) (text += ' ') += Say(IDS_SAY_DEAL_FIRST, {SeatName(e.seat)});
-  return text;
+  return Say(IDS_SAY_DEAL, {Number(narration.dealNumber), CardName(e.card), effect});
 }
 
 // Why a press of the human's did nothing, from the table as it is.
 std::string RefusalPhrase(const TableEvent& e) {
   const GameTable& t = gameTable;
-  if (e.seat != kHumanSeat) return Say(IDS_SAY_REFUSED_TURN, {Number(e.seat + 1)});
+  if (e.seat != kHumanSeat) return Say(IDS_SAY_REFUSED_TURN, {SeatOrdinal(e.seat)});
   if (e.card == kNoCard) return Word(IDS_SAY_REFUSED_NOTHING);
+  if (e.card == kWildDrawFour) return Say(IDS_SAY_REFUSED_HELD, {CardName(e.card), TheColorName(t.currentColor)});
   const std::string color = ColorName(t.currentColor);
-  if (e.card == kWildDrawFour) return Say(IDS_SAY_REFUSED_HELD, {CardName(e.card), color});
   const CardCode top = PileTop(t.discardPile);
   if (!IsColoured(top)) return Say(IDS_SAY_REFUSED_COLOR, {CardName(e.card), color});
   const CardFace face = FaceOf(top);
@@ -69,8 +71,44 @@ std::string RefusalPhrase(const TableEvent& e) {
   return Say(IDS_SAY_REFUSED_MATCH, {CardName(e.card), color, faceName});
 }
 
+// The cards another seat drew in its move: "ورقة", "ورقتين", "3 أوراق".
+std::string DrawnCount(int count) { return count == 1 ? Word(IDS_A_CARD) : CardCount(count, true); }
+
+// A card played, with the draws before it and the call of one card left after it.
+std::string PlayedPhrase(const TableEvent& e) {
+  const bool you = e.seat == kHumanSeat;
+  const bool wild = e.card == kWild || e.card == kWildDrawFour;
+  const std::string who = SeatName(e.seat);
+  const std::string card = CardName(e.card);
+  std::string text;
+  if (!you && narration.drawsHeld > 0) {
+    const std::string played = wild ? Say(IDS_SAY_CHOSE, {card, TheColorName(e.color)}) : card;
+    text = Say(IDS_SAY_DREW_PLAYED, {who, DrawnCount(narration.drawsHeld), played});
+  } else if (wild) {
+    text = you ? Say(IDS_SAY_WILD_YOU, {card, TheColorName(e.color)})
+               : Say(IDS_SAY_WILD, {who, card, TheColorName(e.color)});
+  } else {
+    text = you ? Say(IDS_SAY_PLAYED_YOU, {card}) : Say(IDS_SAY_PLAYED, {who, card});
+  }
+  // Under the say-zot rule the human's call is the human's to make (and said when made).
+  const bool called = !you || !HouseRule(kHouseSayZot) || gameTable.zotCall == kZotSaid;
+  if (PileCount(gameTable.hands[e.seat]) == 1 && called) text += Word(you ? IDS_SAY_ONE_CARD_YOU : IDS_SAY_ONE_CARD);
+  return text;
+}
+
+// Whether the human can tell it is their turn from what was just said: the
+// seat before them in the direction of play moved as it would, the deal's
+// opening said so, or they drew and must draw again.
+bool TurnFollows() {
+  const Narration& n = narration;
+  if (n.turnSaid) return true;
+  if (n.lastMover == kHumanSeat) return n.humanDrew;
+  return n.lastMover >= 0 && NextPlayer(n.lastMover) == kHumanSeat;
+}
+
 std::string Phrase(const TableEvent& e) {
   const GameTable& t = gameTable;
+  Narration& n = narration;
   const bool you = e.seat == kHumanSeat;
   const std::string who = SeatName(e.seat);
   switch (e.kind) {
@@ -79,36 +117,61 @@ std::string Phrase(const TableEvent& e) {
     case TableEventKind::kDealt:
       return DealPhrase(e);
     case TableEventKind::kHand: {
-      if (!you) return SeatLine(e.seat) + ".";
+      // The other hands are as many as the human's: the human's line says it.
+      if (!you) return "";
       const CardPile& hand = t.hands[kHumanSeat];
       std::string names[kPileCapacity];
-      const int n = PileCount(hand);
-      for (int i = 0; i < n; ++i) names[i] = CardName(hand.cards[i]);
-      return Say(IDS_SAY_HAND_YOU, {CardCount(n), ListOf(names, n)});
+      const int count = PileCount(hand);
+      for (int i = 0; i < count; ++i) names[i] = CardName(hand.cards[i]);
+      n.turnSaid = t.currentPlayer == kHumanSeat;
+      return Say(n.turnSaid ? IDS_SAY_HAND_YOUR_TURN : IDS_SAY_HAND_YOU, {CardCount(count), ListOf(names, count)});
     }
     case TableEventKind::kDrew:
-      if (e.card == kNoCard) return Say(IDS_SAY_DREW_NONE, {who});
-      // Another seat's drawn card stays hidden: only that it drew.
-      return you ? Say(IDS_SAY_DREW_YOU, {CardName(e.card)}) : Say(IDS_SAY_DREW, {who});
-    case TableEventKind::kPlayed:
-      if (e.card == kWild || e.card == kWildDrawFour) {
-        return you ? Say(IDS_SAY_WILD_YOU, {CardName(e.card), ColorName(e.color)})
-                   : Say(IDS_SAY_WILD, {who, CardName(e.card), ColorName(e.color)});
+      if (you) {
+        n.lastMover = kHumanSeat;
+        n.humanDrew = true;
+        return e.card == kNoCard ? Word(IDS_SAY_DREW_NONE_YOU) : Say(IDS_SAY_DREW_YOU, {CardName(e.card)});
       }
-      return you ? Say(IDS_SAY_PLAYED_YOU, {CardName(e.card)}) : Say(IDS_SAY_PLAYED, {who, CardName(e.card)});
+      if (e.card == kNoCard) return Say(IDS_SAY_DREW_NONE, {who});
+      // Another seat's draws are said with what it did next, in one line.
+      ++n.drawsHeld;
+      n.lastDrawn = e.card;
+      return "";
+    case TableEventKind::kPlayed: {
+      std::string text = PlayedPhrase(e);
+      n.drawsHeld = 0;
+      n.lastMover = e.seat;
+      n.humanDrew = false;
+      n.turnSaid = false;
+      return text;
+    }
     case TableEventKind::kPenalty:
-      return you ? Say(IDS_SAY_PENALTY_YOU, {CardCount(e.count, true)})
-                 : Say(IDS_SAY_PENALTY, {who, CardCount(e.count, true)});
+      // The card played says what it does to another seat, but a stacked total
+      // is taken as a move of its own; the human hears its own hand grow.
+      if (you) return Say(IDS_SAY_PENALTY_YOU, {CardCount(e.count, true)});
+      if (!n.totalOwed) return "";
+      n.totalOwed = false;
+      n.lastMover = e.seat;
+      return Say(IDS_SAY_DREW, {who, DrawnCount(e.count)});
     case TableEventKind::kSkipped:
-      return you ? Word(IDS_SAY_SKIPPED_YOU) : Say(IDS_SAY_SKIPPED, {who});
     case TableEventKind::kReversed:
-      return Say(IDS_SAY_REVERSED, {DirectionName(e.direction)});
-    case TableEventKind::kKept:
-      return you ? Word(IDS_SAY_KEPT_YOU) : Say(IDS_SAY_KEPT, {who});
     case TableEventKind::kOneCard:
-      return you ? Word(IDS_SAY_ONE_CARD_YOU) : Say(IDS_SAY_ONE_CARD, {who});
-    case TableEventKind::kHumanTurn:
-      return Word(IDS_SAY_YOUR_TURN);
+      // Said by the card played, and the call of one card left with it.
+      return "";
+    case TableEventKind::kKept: {
+      n.lastMover = e.seat;
+      // The human heard the card drawn; a seat that drew nothing was said so;
+      // a seat that draws again says its draws once its turn is over.
+      if (you || n.drawsHeld == 0 || !TurnPassesAfterDraw(n.lastDrawn)) return "";
+      const int drawn = n.drawsHeld;
+      n.drawsHeld = 0;
+      return Say(IDS_SAY_DREW, {who, DrawnCount(drawn)});
+    }
+    case TableEventKind::kHumanTurn: {
+      const bool follows = TurnFollows();
+      n.turnSaid = false;
+      return follows ? "" : Word(IDS_SAY_YOUR_TURN);
+    }
     case TableEventKind::kDealEnded: {
       int won = 0;
       for (int seat = 0; seat < PlayersInRange(t.playerCount); ++seat) won += t.handPoints[seat];
@@ -124,6 +187,7 @@ std::string Phrase(const TableEvent& e) {
     case TableEventKind::kPassed:
     case TableEventKind::kSaidZot:
     case TableEventKind::kCaught:
+      if (e.kind == TableEventKind::kStacked) n.totalOwed = true;
       return HouseRulePhrase(e);
   }
   return "";
@@ -135,11 +199,14 @@ std::string NarrateEvent(const TableEvent& event) {
   Narration& n = narration;
   switch (event.kind) {
     case TableEventKind::kMatchStarted:
-      n = Narration{0, -1, {}};
+      n = Narration{};
       break;
     case TableEventKind::kDealt:
       ++n.dealNumber;
       n.dealWinner = -1;
+      n.drawsHeld = 0;
+      n.lastMover = -1;
+      n.turnSaid = false;
       break;
     case TableEventKind::kDealEnded:
       n.dealWinner = event.seat;
@@ -173,12 +240,13 @@ TableLines DescribeTable() {
   } else if (t.currentPlayer == kHumanSeat) {
     lines.turn = Say(IDS_STATUS_TURN_YOU, {DirectionName(t.direction)});
   } else {
-    lines.turn = Say(IDS_STATUS_TURN, {Number(t.currentPlayer + 1), DirectionName(t.direction)});
+    lines.turn = Say(IDS_STATUS_TURN, {SeatOrdinal(t.currentPlayer), DirectionName(t.direction)});
   }
   if (winner < 0) lines.turn += OwedTotalLine();
-  lines.top = Say(IDS_STATUS_TOP, {CardName(PileTop(t.discardPile)), ColorName(t.currentColor)});
+  lines.top = Say(IDS_STATUS_TOP, {CardName(PileTop(t.discardPile)), TheColorName(t.currentColor)});
   const std::string seats = SeatList([](int seat) { return CardCount(PileCount(gameTable.hands[seat])); });
-  lines.counts = Say(IDS_STATUS_COUNTS, {seats, CardCount(PileCount(t.drawPile))});
+  const int pile = PileCount(t.drawPile);
+  lines.counts = pile == 0 ? Say(IDS_STATUS_PILE_EMPTY, {seats}) : Say(IDS_STATUS_COUNTS, {seats, CardCount(pile)});
   lines.scores = Say(IDS_STATUS_SCORES, {ScoreList()});
   return lines;
 }

@@ -14,14 +14,24 @@
 
 // What the narrator has heard of the match so far.
 struct Narration {
-  int dealNumber;                          // deals of this match told so far
-  int dealWinner;                          // who went out of the deal just ended; -1 while a deal is on
+  int dealNumber = 0;                      // deals of this match told so far
+  int dealWinner = -1;                     // who went out of the deal just ended; -1 while a deal is on
   std::vector<std::string> sinceYourMove;  // what was said since the human last played or drew
+  // What lets a move be said in one line and the turn go unsaid where it follows.
+  int drawsHeld = 0;                       // another seat's draws this turn, said with what it did next
+  CardCode lastDrawn = kNoCard;            // the last of them
+  int lastMover = -1;                      // the seat that last played or ended its move; -1 at a deal's start
+  bool humanDrew = false;                  // the human's last move was a draw
+  bool turnSaid = false;                   // the human's hand line said it is their turn
+  bool totalOwed = false;                  // a stacked total is owed: its taking is a move said alone
 };
 extern Narration narration;
 
 // Hears one event of the table (a program's table listener hands each on) and
-// returns what is said of it: "" for nothing.
+// returns what is said of it: "" for nothing. A move is said in one line: a
+// seat's draws with the card it then played (or alone once it keeps them),
+// a card's effect on another seat and the call of one card left by the card
+// itself, and the human's turn only where the line before does not tell it.
 std::string NarrateEvent(const TableEvent& event);
 
 // The table now, a line each: whose turn it is and the direction (the deal's
@@ -34,7 +44,7 @@ struct TableLines {
   std::string scores;
 };
 TableLines DescribeTable();
-// A seat's name and number of cards: "اللاعب 2: 5 أوراق".
+// A seat's name and number of cards: "اللاعب الثاني: 5 أوراق".
 std::string SeatLine(int seat);
 
 // The keys that say the table again: the moves since the human's last, the

@@ -1,5 +1,6 @@
-// The words of the resource script, for the page: the menu, the dialogs, the
-// string table and the accelerators of resources/zot.rc, with the numbers of
+// The words of the resource script, for the page: the menus, the dialogs, the
+// string table in Arabic (strings) and English (english, by the Arabic twin's
+// name; see ZOT_ENGLISH in resource.h) and the accelerators of resources/zot.rc, with the numbers of
 // resources/resource.h.
 // The Windows program compiles the same script, so the two programs show the
 // same words by construction. Blocks under `#ifdef ZOT_PAGE` are the page's own
@@ -89,7 +90,17 @@ function parse(text, defines) {
     }
   };
 
-  const words = { menu: null, dialogs: {}, strings: {}, accelerators: [] };
+  // A number, or two added ("IDS_TABLE + ZOT_ENGLISH"): the English twin's.
+  const idOf = (token) => {
+    let id = value(token);
+    while (peek() && peek().punct === '+') {
+      next();
+      id += value(next());
+    }
+    return id;
+  };
+
+  const words = { menu: null, menus: {}, dialogs: {}, strings: {}, english: {}, accelerators: [] };
   const stringNumbers = new Map();
   const byNumber = Object.fromEntries(Object.entries(defines).map(([name, number]) => [number, name]));
 
@@ -181,31 +192,34 @@ function parse(text, defines) {
       next();
       while (!isWord(peek(), 'END')) {
         const token = next();
-        const id = value(token);
+        const id = idOf(token);
         if (peek().punct === ',') next();
         // Strings are found by number, so a number given twice would show one
         // string's words in the other's place: the build stops instead.
-        const name = token.word !== undefined ? token.word : byNumber[id];
+        const english = id >= defines.IDS_TABLE + defines.ZOT_ENGLISH;
+        const name = byNumber[english ? id - defines.ZOT_ENGLISH : id];
         if (!name) throw new Error('rc_words: string ' + id + ' has no name in the header');
         if (stringNumbers.has(id)) {
           throw new Error('rc_words: ' + name + ' and ' + stringNumbers.get(id) + ' are both string ' + id);
         }
         stringNumbers.set(id, name);
-        words.strings[name] = next().string;
+        (english ? words.english : words.strings)[name] = next().string;
       }
       next();
       continue;
     }
+    const named = token.word !== undefined && token.word in defines;
+    const id = named ? idOf(token) : 0;
     const type = peek();
     if (isWord(type, 'ACCELERATORS') && token.word) {
       next();
       words.accelerators = accelerators();
-    } else if (isWord(type, 'MENU') && token.word) {
+    } else if (isWord(type, 'MENU') && named) {
       next();
-      words.menu = menu();
-    } else if ((isWord(type, 'DIALOG') || isWord(type, 'DIALOGEX')) && token.word) {
+      words.menus[id] = menu();
+      if (id === defines.IDR_MAIN_MENU) words.menu = words.menus[id];
+    } else if ((isWord(type, 'DIALOG') || isWord(type, 'DIALOGEX')) && named) {
       next();
-      const id = value(token);
       words.dialogs[id] = dialog(id);
     } else if (isWord(token, 'BEGIN')) {
       --at;

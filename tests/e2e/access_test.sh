@@ -162,4 +162,30 @@ done
 for id in 4 5 6; do [ "$(events | grep -c "^800c -4 $id ")" -ge 3 ] && pass || fail "seat line $id: no name changes"; done
 echo "events: $(wc -l <"$OUT/said.800c.txt") said ($(wc -l <"$OUT/words.txt") words), $(events | grep -c '^8005 1 ') focus," \
   "$(events | grep -c '^8004 ') reorders, $(events | grep -c '^800c -4 [0-9] ') line changes; $turn turns"
+
+# Switched to English by the language item, a dialog reads in English, every control named.
+start_zot "${settings[1]}"
+probe command 40030
+probe command 40009
+file="$OUT/dialog_english.txt"
+for _ in $(seq 1 75); do reader dialog 200 >"$file" && [ "$(head -1 "$file")" == 'title "Card points"' ] && break; done
+expect_eq "the card points in English, as a reader reads them" "$(cat "$file")" "$(cat <<'EOF'
+title "Card points"
+1 10 "OK"
+-1 10 "Card"
+-1 10 "Points"
+-1 10 "Draw Two"
+-1 10 "20 points"
+-1 10 "Reverse"
+-1 10 "20 points"
+-1 10 "Skip"
+-1 10 "20 points"
+-1 10 "Wild"
+-1 10 "50 points"
+-1 10 "Wild Draw Four"
+-1 10 "50 points"
+EOF
+)"
+probe keys 0x0D
+stop_zot
 finish

@@ -255,7 +255,11 @@ void PrintTree() {
 }
 
 void PrintModel(const MatchSettings& settings, long moves) {
-  ListenAlong([](const TableEvent& event) { lastSaid = NarrateEvent(event); });
+  // The phrase object holds the last thing said: an event said with another says nothing of its own.
+  ListenAlong([](const TableEvent& event) {
+    const std::string said = NarrateEvent(event);
+    if (!said.empty()) lastSaid = said;
+  });
   Replay(settings, moves);
   if (std::strcmp(readerModel, "tree") == 0) return PrintTree();
   for (const TableQueryKey& key : kTableQueryKeys) std::printf("%c %s\n", key.letter, AnswerQuery(key.query).c_str());

@@ -4,7 +4,7 @@
 // fuzzer's seeds).
 //   zot-sim --seed S --players P --rules standard|until-playable --length one-deal|to-500
 //           [--house none|stack,seven-zero,say-zot] [--zot say|forget]
-//           [--count K | --saves DIR | --words]
+//           [--count K | --saves DIR | --words [--language ar|en]]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +17,7 @@
 #include "game/statistics.h"
 #include "tools/sim/headless.h"
 #include "words/narrator.h"
+#include "words/words.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: zot-sim --seed S --players 2|3|4 --rules standard|until-playable "
                "--length one-deal|to-500 [--house none|RULE,...] [--zot say|forget] "
-               "[--count K | --saves DIR | --words]\n"
+               "[--count K | --saves DIR | --words [--language ar|en]]\n"
                "  RULE: stack, seven-zero, say-zot\n");
   return 2;
 }
@@ -130,6 +131,14 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(option, "--count") == 0) {
       if (!ParseInteger(value, &number) || number < 1) return Usage();
       count = number;
+    } else if (std::strcmp(option, "--language") == 0) {
+      if (std::strcmp(value, "ar") == 0) {
+        SetLanguage(Language::kArabic);
+      } else if (std::strcmp(value, "en") == 0) {
+        SetLanguage(Language::kEnglish);
+      } else {
+        return Usage();
+      }
     } else if (std::strcmp(option, "--saves") == 0) {
       saves = value;
     } else {
@@ -140,8 +149,13 @@ int main(int argc, char** argv) {
   if (saves != nullptr) return count == 0 && !words ? WriteSaves(settings, saves) : Usage();
   if (words && count != 0) return Usage();
   if (count == 0) {
-    // The table's words for each event, one line each, in place of the trace.
-    if (words) ListenAlong([](const TableEvent& event) { std::printf("%s\n", NarrateEvent(event).c_str()); });
+    // The table's words, a line for each thing said, in place of the trace.
+    if (words) {
+      ListenAlong([](const TableEvent& event) {
+        const std::string said = NarrateEvent(event);
+        if (!said.empty()) std::printf("%s\n", said.c_str());
+      });
+    }
     const MatchTotals totals = RunMatch(settings, words ? nullptr : stdout);
     if (!totals.ended) {
       std::fprintf(stderr, "zot-sim: match seed=%lld did not end (stuck)\n", static_cast<long long>(settings.seed));

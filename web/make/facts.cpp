@@ -112,6 +112,7 @@ int main() {
   ZOT_ENTRY_POINT(zot_card_rgba);
   ZOT_ENTRY_POINT(zot_command);
   ZOT_ENTRY_POINT(zot_setting_mark);
+  ZOT_ENTRY_POINT(zot_language);
   ZOT_ENTRY_POINT(zot_save);
   ZOT_ENTRY_POINT(zot_restore_buffer);
   ZOT_ENTRY_POINT(zot_restore);

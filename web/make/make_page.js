@@ -32,13 +32,20 @@ const { withPolicy, hashOf } = require('./policy.js');
 const [out, siteDir, templateFile, rcFile, headerFile, helpFile, styleFile, pageMain, moduleFile, factsFile, resources,
   workerFile] = process.argv.slice(2);
 const words = rcWords.read(rcFile, headerFile, { page: true });
+const header = fs.readFileSync(headerFile, 'utf8');
+const defined = (name) => Number(header.match(new RegExp(`#define ${name} (\\d+)`))[1]);
+const kEnglish = defined('ZOT_ENGLISH'), kMainMenu = defined('IDR_MAIN_MENU'), kLanguageCommand = defined('IDM_LANGUAGE');
+// The language item, last on the settings menu, as Zot.exe adds it to its own.
+for (const [menuId, table] of [[kMainMenu, words.strings], [kMainMenu + kEnglish, words.english]]) {
+  words.menus[menuId][1].items.push({ separator: true }, { text: table.IDS_LANGUAGE_ITEM, id: kLanguageCommand, command: true });
+}
 
 const escapeHtml = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 
 const used = new Map();
 function placeWords(template) {
   return template.replace(/\{\{(menu|IDS_\w+|(\d+)(?:\.(\d+))?)\}\}/g, (whole, name, dialogId, index) => {
-    if (name === 'menu') return menuHtml(words.menu, escapeHtml);
+    if (name === 'menu') return menuHtml(words.menus[kMainMenu], escapeHtml);
     if (name.startsWith('IDS_')) {
       if (!(name in words.strings)) throw new Error(`make_page: no string ${name} in the resource script`);
       return escapeHtml(words.strings[name]);
@@ -55,7 +62,14 @@ function placeWords(template) {
   });
 }
 
-const template = placeWords(fs.readFileSync(templateFile, 'utf8'));
+// The strings the page's scripts look up by name; the template's are filled in
+// here, and the module says the others.
+const templateText = fs.readFileSync(templateFile, 'utf8');
+const pageScripts = fs.readdirSync(path.dirname(pageMain)).filter((name) => name.endsWith('.js'))
+  .map((name) => fs.readFileSync(path.join(path.dirname(pageMain), name), 'utf8'));
+const inScripts = (name) => pageScripts.some((source) => new RegExp(`\\b${name}\\b`).test(source));
+const shown = (table) => Object.fromEntries(Object.entries(table).filter(([name]) => inScripts(name)));
+const template = placeWords(templateText);
 // Every worded control of every dialog the page shows is on the page.
 for (const [id, dialog] of Object.entries(words.dialogs)) {
   if (!template.includes(`id="dialog-${id}"`)) continue;
@@ -71,10 +85,29 @@ const built = path.dirname(out);
 const colors = words.dialogs[169].controls.filter((control) => control.kind === 'radio').map((control) => control.text);
 const wordsFile = path.join(built, 'zot_words.js');
 fs.writeFileSync(wordsFile, `// Written at build time from resources/zot.rc: not to be edited.
-export const strings = ${JSON.stringify(words.strings)};
+export const strings = ${JSON.stringify(shown(words.strings))};
 export const colors = ${JSON.stringify(colors)};
 export const accelerators = ${JSON.stringify(words.accelerators)};
+export const languageCommand = ${kLanguageCommand};
 `);
+
+// The English the page switches to, packed: the strings its scripts look up,
+// the template's other words, those of the menu bar and those of each dialog
+// as [Arabic, English] pairs (the menu titles' access letters too), the
+// how-to-play text.
+const pairsOf = (arabic, english) => [...new Map(arabic.map((text, i) => [text, english[i]]).filter(([a, e]) => a && a !== e))];
+const menuTexts = (menu) => menu.flatMap((popup) => [popup.text.replace('&', ''), (popup.text.match(/&(.)/) || [])[1],
+  `Alt+${(popup.text.match(/&(.)/) || [])[1]}`, ...popup.items.map((item) => item.text)]);
+const dialogTexts = (dialog) => [dialog.caption, ...dialog.controls.map((control) => control.text)];
+const englishPart = gzip(Buffer.from(JSON.stringify({
+  strings: shown(words.english),
+  template: pairsOf(...[words.strings, words.english].map((table) => [...templateText.matchAll(/\{\{(IDS_\w+)\}\}/g)]
+    .map(([, name]) => name).filter((name) => !inScripts(name)).map((name) => table[name]))),
+  menu: pairsOf(menuTexts(words.menus[kMainMenu]), menuTexts(words.menus[kMainMenu + kEnglish])),
+  dialogs: Object.fromEntries(Object.keys(words.dialogs).filter((id) => words.dialogs[Number(id) + kEnglish])
+    .map((id) => [id, pairsOf(dialogTexts(words.dialogs[id]), dialogTexts(words.dialogs[Number(id) + kEnglish]))])),
+  help: helpHtml(fs.readFileSync(helpFile.replace(/_ar\.txt$/, '_en.txt'), 'utf8')),
+})));
 
 const assets = packFolders(resources, ['bitmaps', 'sounds']);
 const assetsFile = path.join(built, 'zot_assets.js');
@@ -97,6 +130,7 @@ const parts = {
   script: bundle,
   module: gzip(fs.readFileSync(moduleFile.replace(/\.js$/, '.wasm'))),
   assets: gzip(assets.bytes),
+  english: englishPart,
 };
 
 // The template with its head and end of body for one of the two pages, under
@@ -117,8 +151,9 @@ const boot = execFileSync('esbuild', [path.join(path.dirname(pageMain), 'boot.js
 fs.writeFileSync(out, page('<link rel="icon" href="data:,">', [
   dataBlock('zot-module-data', parts.module),
   dataBlock('zot-assets-data', parts.assets),
+  dataBlock('zot-english-data', parts.english),
   dataBlock('zot-script-data', gzip(Buffer.from(parts.script))),
   `<script type="module">${boot}</script>`,
 ].join('\n'), { 'img-src': ['data:'], 'script-src': [hashOf(parts.script)] }));
 
-site.write(siteDir, parts, { page, words: words.strings, felt, icons: path.join(resources, 'icons'), worker: workerFile });
+site.write(siteDir, parts, { page, words: words.strings, english: words.english, felt, icons: path.join(resources, 'icons'), worker: workerFile });

@@ -18,7 +18,7 @@ function iconsOf(folder) {
 
 // parts: the page's script, and its module and assets packed; page(head,
 // bodyEnd): the template filled for this page.
-function write(dir, parts, { page, words, felt, icons, worker }) {
+function write(dir, parts, { page, words, english, felt, icons, worker }) {
   fs.rmSync(dir, { recursive: true, force: true });
   fs.mkdirSync(dir, { recursive: true });
   const files = new Map();
@@ -30,15 +30,18 @@ function write(dir, parts, { page, words, felt, icons, worker }) {
   const script = named('page', 'js', Buffer.from(parts.script));
   const module = named('module', 'bin', parts.module);
   const assets = named('assets', 'bin', parts.assets);
+  const englishData = named('english', 'bin', parts.english);
 
   const iconList = iconsOf(icons);
   for (const icon of iconList) files.set(icon.src, fs.readFileSync(path.join(icons, icon.src)));
-  const manifest = {
-    name: words.IDS_APP_NAME, short_name: words.IDS_APP_SHORT_NAME, description: words.IDS_APP_DESCRIPTION,
-    lang: 'ar', dir: 'rtl', id: './', start_url: './', scope: './', display: 'standalone',
+  // A manifest for each language; the page links the one of the language chosen.
+  const manifest = (table, lang, dir) => Buffer.from(JSON.stringify({
+    name: table.IDS_APP_NAME, short_name: table.IDS_APP_SHORT_NAME, description: table.IDS_APP_DESCRIPTION,
+    lang, dir, id: './', start_url: './', scope: './', display: 'standalone',
     theme_color: felt, background_color: felt, icons: iconList,
-  };
-  files.set('manifest.webmanifest', Buffer.from(JSON.stringify(manifest, null, 2) + '\n'));
+  }, null, 2) + '\n');
+  files.set('manifest.webmanifest', manifest(words, 'ar', 'rtl'));
+  files.set('manifest-en.webmanifest', manifest(english, 'en', 'ltr'));
 
   const firstIcon = iconList.find((icon) => icon.purpose === 'any');
   files.set('index.html', Buffer.from(page([
@@ -49,6 +52,7 @@ function write(dir, parts, { page, words, felt, icons, worker }) {
     // Fetched at once, while the script arrives; load.js takes them from here.
     `<link rel="preload" id="zot-module-data" href="${module}" as="fetch" crossorigin>`,
     `<link rel="preload" id="zot-assets-data" href="${assets}" as="fetch" crossorigin>`,
+    `<link id="zot-english-data" href="${englishData}" crossorigin>`,
     `<script type="module" src="${script}"></script>`,
   ].join('\n'), '', { 'script-src': ["'self'"], 'img-src': ["'self'"], 'connect-src': ["'self'"], 'manifest-src': ["'self'"],
     'worker-src': ["'self'"] })));

@@ -1,7 +1,8 @@
 // The menu bar of the resource script's menu as an ARIA menu bar: each title a
 // menuitem that opens its menu, with the access letter that follows "&" as its
 // Alt shortcut; a popup that carries check marks holds settings, so its items
-// are radio items, but for one that opens a dialog ("…"). One title is in the Tab order at a time (menu.js moves it).
+// are radio items, but for a command among them (one that opens a dialog, "…",
+// or the language item). One title is in the Tab order at a time (menu.js moves it).
 'use strict';
 
 function menuHtml(popups, escapeHtml) {
@@ -11,7 +12,7 @@ function menuHtml(popups, escapeHtml) {
     const settings = popup.items.some((item) => item.checked);
     const items = popup.items.map((item) => {
       if (item.separator) return '    <li role="separator"></li>';
-      const radio = settings && !item.text.endsWith('…');
+      const radio = settings && !item.command && !item.text.endsWith('…');
       return `    <li role="${radio ? 'menuitemradio' : 'menuitem'}" tabindex="-1" data-command="${item.id}"` +
         `${radio ? ` aria-checked="${item.checked}"` : ''}>${escapeHtml(item.text)}</li>`;
     });

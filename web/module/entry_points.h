@@ -33,6 +33,9 @@ const std::uint32_t* zot_card_rgba(int code);
 void zot_command(int commandId);
 int zot_setting_mark(int commandId);
 
+// language.cpp: the words in English (1) or Arabic (0) from now on.
+void zot_language(int english);
+
 // store.cpp: the whole game as text, and back: the page copies at most
 // kMaxSavedGameBytes of the save's bytes into zot_restore_buffer(), then calls
 // zot_restore with the save's whole size in bytes.

@@ -53,12 +53,13 @@ export function show(view) {
       button.dataset.code = code;
       button.dataset.index = i;
       paint(button.firstChild, code);
-      button.setAttribute('aria-label', view.hand[i].name);
     });
     if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
   }
+  // Named at every view: the language may have changed with the hand the same.
   view.hand.forEach((card, i) => {
     const button = cards.children[i];
+    if (button.getAttribute('aria-label') !== card.name) button.setAttribute('aria-label', card.name);
     button.setAttribute('aria-disabled', card.playable ? 'false' : 'true');
     if (i === view.selected) button.setAttribute('aria-current', 'true');
     else button.removeAttribute('aria-current');

@@ -30,6 +30,9 @@ function fromBase64(base64) {
 const unpacked = async (id) => new Uint8Array(await new Response((await packed(id))
   .pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
 
+// A part that holds JSON (the English words).
+export const unpackJson = async (id) => JSON.parse(new TextDecoder().decode(await unpacked(id)));
+
 // Compiled as it unpacks, off the page's thread.
 export const compileModule = async () => WebAssembly.compileStreaming(new Response(
   (await packed('zot-module-data')).pipeThrough(new DecompressionStream('gzip')),

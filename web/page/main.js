@@ -5,11 +5,12 @@
 // program's main window.
 import createModule from 'zot-module';
 import * as facts from 'zot-facts';
-import { strings } from 'zot-words';
+import { languageCommand, strings } from 'zot-words';
 import * as dialogs from './dialogs.js';
 import * as frame from './frame.js';
 import * as hand from './hand.js';
 import * as input from './input.js';
+import * as language from './language.js';
 import * as layout from './layout.js';
 import { compileModule, unpackAssets, writeAssets } from './load.js';
 import * as menu from './menu.js';
@@ -164,6 +165,13 @@ function started() {
   document.getElementById('game').removeAttribute('aria-busy');
   ready = true;
   afterCall();
+  if (language.stored() === 'en') chooseLanguage('en');
+}
+
+// The language item switches the page and the module's words, the match going on.
+function chooseLanguage(chosen) {
+  language.choose(chosen, (english) => enter(facts.zot_language, english))
+    .catch((error) => console.error('Zot: no English: ' + (error && error.stack || error)));
 }
 
 // The saved match into the module: no more of its bytes than a saved game may
@@ -241,7 +249,8 @@ function start() {
   notice = document.getElementById('notice');
   document.getElementById('notice-close').addEventListener('click', () => { notice.hidden = true; });
   sound.init();
-  menu.init(document.getElementById('menubar'), (id) => enter(facts.zot_command, id),
+  menu.init(document.getElementById('menubar'), (id) => (id === languageCommand
+    ? chooseLanguage(language.languageOf() === 'en' ? 'ar' : 'en') : enter(facts.zot_command, id)),
             (id) => query(facts.zot_setting_mark, id) === 1);
   dialogs.init(document.getElementById('overlay'), pictureOf);
   view.init();

@@ -25,11 +25,12 @@ function addLine(list, text) {
 }
 
 // Every event the rules tell, in the module's words. A new match starts the
-// log afresh; a refused press is no move, and is said apart from them.
+// log afresh; a refused press is no move, and is said apart from them; an
+// event said with another, or by the next line, adds none.
 export function tell(event) {
   if (event.kind === facts.kMatchStarted) log.replaceChildren();
   if (event.kind === facts.kRefused) say(event.text);
-  else addLine(log, event.text);
+  else if (event.text) addLine(log, event.text);
 }
 
 // What is said apart from the moves: a refusal's reason, a key's reply. Only

@@ -1,5 +1,6 @@
 // Zot.exe carries every resource the program loads, as the user must see it:
-// menu 171, the seven dialog templates, 58 bitmaps, six WAVE cues, icon 101,
+// menu 171, the seven dialog templates (each with its English twin: the same
+// controls in the same places, as wide or wider, in Latin letters, left to right), 58 bitmaps, six WAVE cues, icon 101,
 // the version record, the manifest, the help text and the accelerators.
 #include <cstdint>
 #include <cstring>
@@ -122,10 +123,20 @@ bool HasKindStyle(Kind kind, DWORD style) {
   return false;
 }
 
+// English words: none of them Arabic letters.
+bool Latin(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    if (c >= 0x0600 && c <= 0x06FF) return false;
+  }
+  return true;
+}
+
 void CheckDialogs() {
   check::group = "dialog templates";
   for (const DialogRow& row : expected::kDialogs) {
-    const Bytes bytes = Resource(MAKEINTRESOURCEW(5) /* RT_DIALOG */, MAKEINTRESOURCEW(row.id), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    for (const bool english : {false, true}) {
+    const Bytes bytes = Resource(MAKEINTRESOURCEW(5) /* RT_DIALOG */, MAKEINTRESOURCEW(row.id + (english ? ZOT_ENGLISH : 0)),
+                                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     if (!CHECK(bytes.data != nullptr && bytes.size > 18)) continue;
     // A classic template, not the extended form.
     CHECK(!(Word(bytes.data) == 1 && Word(bytes.data + 2) == 0xFFFF));
@@ -139,7 +150,7 @@ void CheckDialogs() {
     CHECK_EQ(dialog.h, row.h);
     CHECK_EQ(dialog.menu, std::wstring());
     CHECK_EQ(dialog.windowClass, std::wstring());
-    CHECK_EQ(dialog.title, check::Wide(row.title));
+    CHECK(english ? !dialog.title.empty() && Latin(dialog.title) : dialog.title == check::Wide(row.title));
     CHECK_EQ(dialog.font, std::wstring(L"MS Sans Serif"));
     CHECK_EQ(dialog.pointSize, 8);
     if (!CHECK_EQ(static_cast<int>(dialog.controls.size()), row.count)) continue;
@@ -152,21 +163,25 @@ void CheckDialogs() {
       CHECK_EQ(static_cast<long long>(got.style & (WS_CHILD | WS_VISIBLE)), static_cast<long long>(WS_CHILD | WS_VISIBLE));
       CHECK_EQ(got.x, want.x);
       CHECK_EQ(got.y, want.y);
-      CHECK_EQ(got.w, want.w);
+      CHECK(english ? got.w >= want.w : got.w == want.w);  // English words may need more room
       CHECK_EQ(got.h, want.h);
-      if (want.text != nullptr) {
+      if (english) {
+        CHECK(Latin(got.text) && got.text.empty() == (want.text != nullptr && *want.text == '\0'));
+      } else if (want.text != nullptr) {
         CHECK_EQ(got.text, check::Wide(want.text));
       } else {
         // A line whose wording is ours: Arabic, and not empty.
         CHECK(!got.text.empty() && got.text[0] >= 0x0600 && got.text[0] <= 0x06FF);
       }
     }
+    }
   }
 }
 
-void CheckMenu() {
-  check::group = "menu 171";
-  const Bytes bytes = Resource(MAKEINTRESOURCEW(4) /* RT_MENU */, MAKEINTRESOURCEW(IDR_MAIN_MENU), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+void CheckMenu(bool english) {
+  check::group = english ? "menu 171, English" : "menu 171";
+  const Bytes bytes = Resource(MAKEINTRESOURCEW(4) /* RT_MENU */, MAKEINTRESOURCEW(IDR_MAIN_MENU + (english ? ZOT_ENGLISH : 0)),
+                               MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
   if (!CHECK(bytes.data != nullptr)) return;
   HMENU menu = LoadMenuIndirectW(bytes.data);
   if (!CHECK(menu != nullptr)) return;
@@ -180,7 +195,7 @@ void CheckMenu() {
     const expected::PopupRow& popup = expected::kMenu[p];
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(p), text, 64, MF_BYPOSITION);
-    CHECK_EQ(std::wstring(text), check::Wide(popup.title));
+    CHECK(english ? Latin(text) && text[0] == L'&' : std::wstring(text) == check::Wide(popup.title));
     HMENU sub = GetSubMenu(menu, p);
     if (!CHECK(sub != nullptr) || !CHECK_EQ(GetMenuItemCount(sub), popup.count)) continue;
     for (int i = 0; i < popup.count; ++i) {
@@ -197,7 +212,7 @@ void CheckMenu() {
         continue;
       }
       CHECK_EQ(static_cast<int>(info.wID), row.id);
-      CHECK_EQ(std::wstring(itemText), check::Wide(row.text));
+      CHECK(english ? Latin(itemText) && itemText[0] != L'\0' : std::wstring(itemText) == check::Wide(row.text));
       CHECK_EQ((info.fState & MFS_CHECKED) != 0, row.marked);
       CHECK((info.fState & MFS_GRAYED) == 0);
     }
@@ -321,6 +336,9 @@ void CheckHelpAndKeys() {
     CHECK(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, static_cast<int>(help.size), nullptr, 0) > 0);
     CHECK(std::string(text, help.size).rfind("كيف تلعب الزوت\n", 0) == 0);
   }
+  const Bytes english = Resource(MAKEINTRESOURCEW(10) /* RT_RCDATA */, MAKEINTRESOURCEW(IDR_HELP_TEXT + ZOT_ENGLISH));
+  CHECK(english.data != nullptr && std::string(reinterpret_cast<const char*>(english.data), english.size)
+                                           .rfind("How to play Zot\n", 0) == 0);
   HACCEL table = LoadAcceleratorsW(program, MAKEINTRESOURCEW(IDR_ACCELERATORS));
   ACCEL keys[4] = {};
   if (CHECK(table != nullptr) && CHECK_EQ(CopyAcceleratorTableW(table, keys, 4), 1)) {
@@ -335,7 +353,8 @@ void CheckHelpAndKeys() {
 int main(int argc, char** argv) {
   program = OpenProgramResources(argc, argv);
   if (program == nullptr) return 2;
-  CheckMenu();
+  CheckMenu(false);
+  CheckMenu(true);
   CheckDialogs();
   CheckBitmaps();
   CheckWaves();

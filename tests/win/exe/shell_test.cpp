@@ -574,6 +574,34 @@ void WindowTests() {
   OnCommand(window, IDM_CARD_POINTS);
   CHECK(steps.empty());
 
+  // The language item, last on the settings menu: the other language's menu at
+  // once, its marks and the match kept, the dialogs from their twins; and back.
+  check::group = "language";
+  SetMenu(window, LoadMainMenu());
+  const auto menuText = [window](int popup, int position) {
+    HMENU menu = popup < 0 ? GetMenu(window) : GetSubMenu(GetMenu(window), popup);
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position < 0 ? GetMenuItemCount(menu) - 1 : position), text, 64, MF_BYPOSITION);
+    return std::wstring(text);
+  };
+  const auto allMarks = [] {
+    std::string marks;
+    for (const int id : {40013, 40014, 40015, 40016, 40017, 40023, 40024, 40018, 40019}) marks += Marked(id) ? '1' : '0';
+    return marks;
+  };
+  const std::string marks = allMarks(), hand(reinterpret_cast<char*>(gameTable.hands[0].cards));
+  CHECK_EQ(menuText(1, -1), std::wstring(L"English"));
+  OnCommand(window, IDM_LANGUAGE);
+  CHECK_EQ(menuText(-1, 0) + L"|" + menuText(1, 0) + L"|" + menuText(1, -1), check::Wide("&File|Sound|العربية"));
+  CHECK_EQ(allMarks(), marks);
+  CHECK_EQ(std::string(reinterpret_cast<char*>(gameTable.hands[0].cards)), hand);
+  steps = {TitleIs("Card points"), [](HWND d) { Press(d, IDOK); }};
+  OnCommand(window, IDM_CARD_POINTS);
+  CHECK(steps.empty());
+  OnCommand(window, IDM_LANGUAGE);
+  CHECK_EQ(menuText(-1, 0) + L"|" + menuText(1, -1), check::Wide("&ملف|English"));
+  CHECK_EQ(allMarks(), marks);
+
   // Exit only posts WM_CLOSE; the redraw still follows.
   FillFrame(0x1234);
   OnCommand(window, IDM_EXIT);
