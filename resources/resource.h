@@ -192,3 +192,5 @@
 #define IDS_SAVE_NOT_KEPT 2125
 #define IDS_SAVE_NEWER 2126
 #define IDS_SAVE_REFUSED 2127
+// The page's view of the table: 2400-2449.
+#define IDS_CLASSIC_VIEW 2400

@@ -10,10 +10,11 @@
 // "zot-assets" (where each bitmap and sound goes in the module's files, written
 // here) and "zot-module" (the module's JavaScript). esbuild bundles them; an
 // import of a name nobody exports fails the build.
-// The WebAssembly (MODULE_JS with .wasm for .js) and the bitmaps and sounds
-// (RESOURCES/bitmaps, RESOURCES/sounds) travel gzip-packed; the one-file page
-// carries them as base64 data blocks after what shows first, which no script
-// parser reads, and the browser unpacks them (load.js).
+// The WebAssembly (MODULE_JS with .wasm for .js) and the bitmaps, sounds and
+// the table's designs (RESOURCES/bitmaps, RESOURCES/sounds, RESOURCES/art)
+// travel gzip-packed; the one-file page carries them as base64 data blocks
+// after what shows first, which no script parser reads, and the browser
+// unpacks them (load.js).
 // In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
 // {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
 // a string of the string table. Every word a dialog of the page holds must be
@@ -76,7 +77,7 @@ export const colors = ${JSON.stringify(colors)};
 export const accelerators = ${JSON.stringify(words.accelerators)};
 `);
 
-const assets = packFolders(resources, ['bitmaps', 'sounds']);
+const assets = packFolders(resources, ['bitmaps', 'sounds', 'art']);
 const assetsFile = path.join(built, 'zot_assets.js');
 fs.writeFileSync(assetsFile, `// Written at build time from resources/: not to be edited.
 export const files = ${JSON.stringify(assets.files)};
