@@ -89,6 +89,10 @@ const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '-
   `--alias:zot-assets=${path.resolve(assetsFile)}`, `--alias:zot-module=${path.resolve(moduleFile)}`],
 { encoding: 'utf8', maxBuffer: 64 << 20 });
 
+// The style as small as it says the same: it travels in the page's head.
+const style = execFileSync('esbuild', ['--loader=css', '--minify', '--log-level=warning'],
+  { input: fs.readFileSync(styleFile, 'utf8'), encoding: 'utf8' }).trim();
+
 // The felt's colour paints the table's place before the first frame, and is the
 // app's theme; the frame's size is the canvas's.
 const facts = fs.readFileSync(factsFile, 'utf8');
@@ -104,7 +108,7 @@ const parts = {
 // a policy that allows it what it loads besides its own inline script and style.
 function page(head, bodyEnd, allowed) {
   const fill = { FELT: felt, FRAME_WIDTH: fact('kFrameWidth'), FRAME_HEIGHT: fact('kFrameHeight'),
-    PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
+    PAGE_CSS: style, HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
   return withPolicy(template.replace(/@ZOT_(FELT|FRAME_WIDTH|FRAME_HEIGHT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);

@@ -2,9 +2,10 @@
 // page's own table (the default) takes the room the hand and the words leave:
 // on a screen wider than tall the words beside it and the hand's cards as
 // large as fit in rows along its foot; upright the hand under it, in as many
-// rows as it needs, and the words under that. The classic 600 x 400 picture stays exactly what it is: enlarged, each of its pixels
-// becomes a square of whole device pixels (k x k), placed on whole device
-// pixels, at every device pixel ratio, so it stays sharp. The words go beside
+// rows as it needs, and the words under that. The classic 600 x 400 picture
+// stays exactly what it is: enlarged, each of its pixels becomes a square of
+// whole device pixels (k x k), placed on whole device pixels, at every device
+// pixel ratio, so it stays sharp. The words go beside
 // the table where there is room, under it otherwise, never over it. On touch
 // screens whose table cards come out narrower than a finger, the hand is also
 // shown large as buttons: under the table when the screen stands upright,

@@ -85,8 +85,8 @@ function showSeats(view) {
   seats.slice(view.seats.length).forEach((place) => { place.hidden = true; });
 }
 
-// Between deals the felt's "idle" class hides the pile, the strip and the
-// ring, keeping their room, so that nothing moves when a deal begins.
+// Between deals the felt's "idle" class hides the discard pile, the strip
+// and the ring, keeping their room, so that nothing moves when a deal begins.
 function showTop(view) {
   if (view.top !== shown.top) {
     shown.top = view.top;
