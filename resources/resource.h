@@ -245,3 +245,6 @@
 #define ZOT_ENGLISH 1000
 // The language item's command, added to the settings menu by each program.
 #define IDM_LANGUAGE 40030
+
+// The page's view of the table: 2400-2449.
+#define IDS_CLASSIC_VIEW 2400

@@ -11,7 +11,7 @@ endif()
 
 file(GLOB_RECURSE generated RELATIVE "${SCRATCH}" "${SCRATCH}/*")
 file(GLOB_RECURSE committed RELATIVE "${COMMITTED}" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*" "${COMMITTED}/zot.ico"
-     "${COMMITTED}/icons/*")
+     "${COMMITTED}/icons/*" "${COMMITTED}/art/*")
 list(SORT generated)
 list(SORT committed)
 if(NOT generated STREQUAL committed)

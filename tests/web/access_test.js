@@ -85,7 +85,7 @@ run('accessibility tests', async (browser) => {
   const sim = (...extra) => execFileSync(simTool, ['--seed', String(seed), '--players', '4', '--rules', 'standard',
     '--length', 'one-deal', ...extra], { encoding: 'utf8' }).trim().split('\n');
   const trace = sim(), told = sim('--words');
-  const page = await openPage(browser, seed, { width: 1280, height: 720 }, { clock: true });
+  const page = await openPage(browser, seed, { width: 1280, height: 720 }, { clock: true, table: true });
   await page.evaluate(recordSaid);
   const hand = page.getByRole('region', { name: W.IDS_HAND });
   const dialog = page.getByRole('dialog');

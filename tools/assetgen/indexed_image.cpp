@@ -11,6 +11,7 @@ IndexedImage Quantize(const Canvas& canvas, const Palette& palette) {
   for (int y = 0; y < image.height; ++y) {
     for (int x = 0; x < image.width; ++x) image.pixels.push_back(Nearest(palette, canvas.Pixel(x, y), false));
   }
+  image.svg = canvas.Svg();
   return image;
 }
 

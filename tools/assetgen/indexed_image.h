@@ -14,6 +14,7 @@ struct IndexedImage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> pixels;  // top row first, no padding
+  std::string svg;                   // the same design as SVG elements (Canvas::Svg)
 };
 
 // Every pixel to its nearest palette entry.

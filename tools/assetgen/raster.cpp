@@ -2,10 +2,62 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "det_math.h"
 
 namespace assetgen {
+
+namespace {
+
+// A coordinate to one decimal, in the least characters that say it: a tenth of
+// a card's unit is a third of a device pixel on the largest card a screen shows.
+std::string Num(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", v);
+  std::string s = text;
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  if (s == "-0") return "0";
+  // "0.5" as ".5": SVG reads a number that starts at its point.
+  if (s.rfind("0.", 0) == 0) s.erase(0, 1);
+  if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
+  return s;
+}
+
+// Tenths, as Num writes them.
+long Tenths(double v) { return std::lround(v * 10); }
+std::string Steps(long tenths) { return Num(static_cast<double>(tenths) / 10); }
+
+// The first point, then each step from the one before as the rounded points
+// lie: a glyph's strokes read the same wherever it is placed, which packs small.
+std::string Path(const std::vector<Point>& points) {
+  std::string d;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const long x = Tenths(points[i].x), y = Tenths(points[i].y);
+    if (i == 0) {
+      d += "M" + Steps(x) + " " + Steps(y) + (points.size() > 1 ? "l" : "");
+    } else {
+      const long dx = x - Tenths(points[i - 1].x), dy = y - Tenths(points[i - 1].y);
+      const std::string step = Steps(dx) + (dy < 0 ? "" : " ") + Steps(dy);
+      d += (i > 1 && dx >= 0 ? " " : "") + step;
+    }
+  }
+  return d;
+}
+
+// Masks are named in the order they are made, one series for the whole run,
+// so the designs can share one document.
+int nextMask = 0;
+
+// `a` where the mask `cover` (white shows, black hides, over `ground`) allows it.
+std::string Masked(const std::string& a, const std::string& ground, const std::string& cover) {
+  const std::string id = "m" + std::to_string(nextMask++);
+  return "<mask id=\"" + id + "\" maskUnits=\"userSpaceOnUse\" x=\"-999\" y=\"-999\" width=\"1998\" height=\"1998\">" +
+         ground + cover + "</mask><g mask=\"url(#" + id + ")\">" + a + "</g>";
+}
+
+}  // namespace
 
 Point Placement::Apply(Point p) const {
   const double c = CosineDegrees(degrees);
@@ -28,7 +80,9 @@ Shape RoundRect(double x0, double y0, double x1, double y1, double radius) {
                  const double dx = x - cx;
                  const double dy = y - cy;
                  return dx * dx + dy * dy <= radius * radius;
-               }};
+               },
+               "<rect x=\"" + Num(x0) + "\" y=\"" + Num(y0) + "\" width=\"" + Num(x1 - x0) + "\" height=\"" + Num(y1 - y0) +
+                   "\" rx=\"" + Num(radius) + "\"/>"};
 }
 
 Shape RotatedRoundRect(Point centre, double width, double height, double radius, double degrees) {
@@ -41,7 +95,9 @@ Shape RotatedRoundRect(Point centre, double width, double height, double radius,
                  const double dx = x - centre.x;
                  const double dy = y - centre.y;
                  return local.inside(c * dx + s * dy, -s * dx + c * dy);
-               }};
+               },
+               "<g transform=\"translate(" + Num(centre.x) + " " + Num(centre.y) + ") rotate(" + Num(degrees) + ")\">" +
+                   local.svg + "</g>"};
 }
 
 Shape Ellipse(Point centre, double rx, double ry, double degrees) {
@@ -55,7 +111,10 @@ Shape Ellipse(Point centre, double rx, double ry, double degrees) {
                  const double u = (c * dx + s * dy) / rx;
                  const double v = (-s * dx + c * dy) / ry;
                  return u * u + v * v <= 1.0;
-               }};
+               },
+               "<ellipse cx=\"" + Num(centre.x) + "\" cy=\"" + Num(centre.y) + "\" rx=\"" + Num(rx) + "\" ry=\"" + Num(ry) +
+                   (degrees != 0.0 ? "\" transform=\"rotate(" + Num(degrees) + " " + Num(centre.x) + " " + Num(centre.y) + ")" : "") +
+                   "\"/>"};
 }
 
 Shape Ring(Point centre, double outer, double inner) {
@@ -65,7 +124,9 @@ Shape Ring(Point centre, double outer, double inner) {
                  const double dy = y - centre.y;
                  const double d = dx * dx + dy * dy;
                  return d <= outer * outer && d >= inner * inner;
-               }};
+               },
+               "<circle cx=\"" + Num(centre.x) + "\" cy=\"" + Num(centre.y) + "\" r=\"" + Num((outer + inner) / 2) +
+                   "\" fill=\"none\" stroke=\"currentColor\" stroke-width=\"" + Num(outer - inner) + "\"/>"};
 }
 
 Shape Strokes(const std::vector<std::vector<Point>>& lines, double radius) {
@@ -74,7 +135,10 @@ Shape Strokes(const std::vector<std::vector<Point>>& lines, double radius) {
   };
   std::vector<Segment> segments;
   Box bounds{1e9, 1e9, -1e9, -1e9};
+  // A line of one point is a dot: a round cap on a line of no length.
+  std::string d;
   for (const auto& line : lines) {
+    d += Path(line.size() == 1 ? std::vector<Point>{line[0], line[0]} : line);
     for (std::size_t i = 0; i < line.size(); ++i) {
       const Point p = line[i];
       bounds.x0 = std::min(bounds.x0, p.x - radius);
@@ -99,7 +163,9 @@ Shape Strokes(const std::vector<std::vector<Point>>& lines, double radius) {
                    if (dx * dx + dy * dy <= r2) return true;
                  }
                  return false;
-               }};
+               },
+               "<path d=\"" + d + "\" fill=\"none\" stroke=\"currentColor\" stroke-width=\"" + Num(2 * radius) +
+                   "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"/>"};
 }
 
 Shape Polygon(const std::vector<Point>& corners) {
@@ -119,34 +185,44 @@ Shape Polygon(const std::vector<Point>& corners) {
                    if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) in = !in;
                  }
                  return in;
-               }};
+               },
+               "<path d=\"" + Path(corners) + "Z\" fill-rule=\"evenodd\"/>"};
 }
 
 Shape Union(Shape a, Shape b) {
   const Box box{std::min(a.bounds.x0, b.bounds.x0), std::min(a.bounds.y0, b.bounds.y0),
                 std::max(a.bounds.x1, b.bounds.x1), std::max(a.bounds.y1, b.bounds.y1)};
-  return Shape{box, [a, b](double x, double y) { return a.inside(x, y) || b.inside(x, y); }};
+  return Shape{box, [a, b](double x, double y) { return a.inside(x, y) || b.inside(x, y); }, a.svg + b.svg};
 }
 
 Shape Intersect(Shape a, Shape b) {
   const Box box{std::max(a.bounds.x0, b.bounds.x0), std::max(a.bounds.y0, b.bounds.y0),
                 std::min(a.bounds.x1, b.bounds.x1), std::min(a.bounds.y1, b.bounds.y1)};
-  return Shape{box, [a, b](double x, double y) { return a.inside(x, y) && b.inside(x, y); }};
+  return Shape{box, [a, b](double x, double y) { return a.inside(x, y) && b.inside(x, y); },
+               Masked(a.svg, "", "<g color=\"#fff\" fill=\"#fff\">" + b.svg + "</g>")};
 }
 
 Shape Subtract(Shape a, Shape b) {
-  return Shape{a.bounds, [a, b](double x, double y) { return a.inside(x, y) && !b.inside(x, y); }};
+  return Shape{a.bounds, [a, b](double x, double y) { return a.inside(x, y) && !b.inside(x, y); },
+               Masked(a.svg, "<rect x=\"-999\" y=\"-999\" width=\"1998\" height=\"1998\" fill=\"#fff\"/>",
+                      "<g color=\"#000\" fill=\"#000\">" + b.svg + "</g>")};
 }
 
 Shape Shifted(Shape s, double dx, double dy) {
   return Shape{{s.bounds.x0 + dx, s.bounds.y0 + dy, s.bounds.x1 + dx, s.bounds.y1 + dy},
-               [s, dx, dy](double x, double y) { return s.inside(x - dx, y - dy); }};
+               [s, dx, dy](double x, double y) { return s.inside(x - dx, y - dy); },
+               "<g transform=\"translate(" + Num(dx) + " " + Num(dy) + ")\">" + s.svg + "</g>"};
 }
 
 Shape HalfPlane(Point through, Point normal) {
   return Shape{{-1e6, -1e6, 1e6, 1e6}, [=](double x, double y) {
                  return (x - through.x) * normal.x + (y - through.y) * normal.y >= 0.0;
-               }};
+               },
+               // The side the normal points to, as a square far larger than any picture.
+               "<path d=\"" + Path({through, {through.x - 999 * normal.y, through.y + 999 * normal.x},
+                                      {through.x - 999 * normal.y + 999 * normal.x, through.y + 999 * normal.x + 999 * normal.y},
+                                      {through.x + 999 * normal.y + 999 * normal.x, through.y - 999 * normal.x + 999 * normal.y},
+                                      {through.x + 999 * normal.y, through.y - 999 * normal.x}}) + "Z\"/>"};
 }
 
 Canvas::Canvas(int width, int height, Rgb background)
@@ -160,6 +236,11 @@ void Canvas::Fill(const Shape& shape, Rgb colour) {
 }
 
 void Canvas::Paint(const Shape& shape, const std::function<Rgb(double, double)>& colourAt) {
+  const Box& b = shape.bounds;
+  const Rgb middle = colourAt((b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2);
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "#%02x%02x%02x", middle.r & 255, middle.g & 255, middle.b & 255);
+  svg_ += std::string("<g color=\"") + colour + "\" fill=\"" + colour + "\">" + shape.svg + "</g>";
   const int sw = width_ * kScale;
   const int sh = height_ * kScale;
   const int i0 = std::max(0, static_cast<int>(std::floor(shape.bounds.x0 * kScale)) - 1);

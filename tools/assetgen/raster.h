@@ -1,8 +1,11 @@
 // A supersampled drawing surface: shapes are filled by testing sample points,
-// then every pixel averages its samples so edges come out anti-aliased.
+// then every pixel averages its samples so edges come out anti-aliased. Each
+// shape also carries itself as SVG, so a canvas writes the same design as a
+// vector image too: the page draws it at the screen's own resolution.
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "palette.h"
@@ -18,10 +21,12 @@ struct Box {
   double x0, y0, x1, y1;
 };
 
-// A region of the picture in pixel coordinates.
+// A region of the picture in pixel coordinates; `svg` the same region as SVG
+// elements painted in currentColor.
 struct Shape {
   Box bounds;
   std::function<bool(double, double)> inside;
+  std::string svg;
 };
 
 // Rotation by `degrees` (clockwise on screen, y down), uniform scale and a shift.
@@ -67,12 +72,16 @@ class Canvas {
   int Coverage(int x, int y) const;
   // Average of only the painted samples of pixel (x, y).
   Rgb PaintedPixel(int x, int y) const;
+  // Everything filled so far as SVG elements, in the order painted; a Paint's
+  // shading in the colour at the middle of its shape.
+  const std::string& Svg() const { return svg_; }
 
  private:
   int width_;
   int height_;
   std::vector<Rgb> samples_;
   std::vector<unsigned char> painted_;
+  std::string svg_;
 };
 
 // Polyline helpers in glyph units.

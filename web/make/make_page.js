@@ -10,10 +10,11 @@
 // "zot-assets" (where each bitmap and sound goes in the module's files, written
 // here) and "zot-module" (the module's JavaScript). esbuild bundles them; an
 // import of a name nobody exports fails the build.
-// The WebAssembly (MODULE_JS with .wasm for .js) and the bitmaps and sounds
-// (RESOURCES/bitmaps, RESOURCES/sounds) travel gzip-packed; the one-file page
-// carries them, and its script, as base64 data blocks after what shows first,
-// which no script parser reads, and the browser unpacks them (load.js, boot.js).
+// The WebAssembly (MODULE_JS with .wasm for .js) and the bitmaps, sounds and
+// the table's designs (RESOURCES/bitmaps, RESOURCES/sounds, RESOURCES/art)
+// travel gzip-packed; the one-file page carries them, and its script, as
+// base64 data blocks after what shows first, which no script parser reads, and
+// the browser unpacks them (load.js, boot.js).
 // In the template, {{menu}} is the menu bar, {{ID}} the caption of dialog ID,
 // {{ID.N}} the text of its Nth control in the script's order and {{IDS_NAME}}
 // a string of the string table. Every word a dialog of the page holds must be
@@ -109,7 +110,7 @@ const englishPart = gzip(Buffer.from(JSON.stringify({
   help: helpHtml(fs.readFileSync(helpFile.replace(/_ar\.txt$/, '_en.txt'), 'utf8')),
 })));
 
-const assets = packFolders(resources, ['bitmaps', 'sounds']);
+const assets = packFolders(resources, ['bitmaps', 'sounds', 'art']);
 const assetsFile = path.join(built, 'zot_assets.js');
 fs.writeFileSync(assetsFile, `// Written at build time from resources/: not to be edited.
 export const files = ${JSON.stringify(assets.files)};
@@ -120,6 +121,10 @@ const bundle = execFileSync('esbuild', [pageMain, '--bundle', '--format=esm', '-
   `--alias:zot-words=${path.resolve(wordsFile)}`, `--alias:zot-facts=${path.resolve(factsFile)}`,
   `--alias:zot-assets=${path.resolve(assetsFile)}`, `--alias:zot-module=${path.resolve(moduleFile)}`],
 { encoding: 'utf8', maxBuffer: 64 << 20 });
+
+// The style as small as it says the same: it travels in the page's head.
+const style = execFileSync('esbuild', ['--loader=css', '--minify', '--log-level=warning'],
+  { input: fs.readFileSync(styleFile, 'utf8'), encoding: 'utf8' }).trim();
 
 // The felt's colour paints the table's place before the first frame, and is the
 // app's theme; the frame's size is the canvas's.
@@ -137,7 +142,7 @@ const parts = {
 // a policy that allows it what it loads besides its own inline script and style.
 function page(head, bodyEnd, allowed) {
   const fill = { FELT: felt, FRAME_WIDTH: fact('kFrameWidth'), FRAME_HEIGHT: fact('kFrameHeight'),
-    PAGE_CSS: fs.readFileSync(styleFile, 'utf8'), HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
+    PAGE_CSS: style, HELP_TEXT: helpHtml(fs.readFileSync(helpFile, 'utf8')),
     HEAD: head, BODY_END: bodyEnd };
   // Function replacements: the module's text may hold "$&" and the like.
   return withPolicy(template.replace(/@ZOT_(FELT|FRAME_WIDTH|FRAME_HEIGHT|PAGE_CSS|HELP_TEXT|HEAD|BODY_END)@/g, (marker, name) => fill[name]), allowed);

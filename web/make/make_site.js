@@ -54,7 +54,7 @@ function write(dir, parts, { page, words, english, felt, icons, worker }) {
     `<link rel="preload" id="zot-assets-data" href="${assets}" as="fetch" crossorigin>`,
     `<link id="zot-english-data" href="${englishData}" crossorigin>`,
     `<script type="module" src="${script}"></script>`,
-  ].join('\n'), '', { 'script-src': ["'self'"], 'img-src': ["'self'"], 'connect-src': ["'self'"], 'manifest-src': ["'self'"],
+  ].join('\n'), '', { 'script-src': ["'self'"], 'img-src': ["'self'", 'data:'], 'connect-src': ["'self'"], 'manifest-src': ["'self'"],
     'worker-src': ["'self'"] })));
 
   // The worker keeps every file, the page under the site's own address.

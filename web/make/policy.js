@@ -3,7 +3,8 @@
 // styles only as the build wrote them, the inline ones by the hashes of their
 // text; WebAssembly compiled; no plugin, no <base>, no form sent anywhere; and
 // nothing else loaded than what the page itself asks for (`allowed`: the
-// site's own files, the one-file page's data: icon). A host adds what only a
+// site's own files, the one-file page's data: icon, the table's card pictures
+// made from their designs as data: images). A host adds what only a
 // header can say (README, "The page as an app").
 'use strict';
 const crypto = require('crypto');

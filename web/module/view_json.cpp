@@ -1,6 +1,9 @@
 #include "web/module/view_json.h"
 
 #include "game/entry.h"
+#include "game/layout.h"
+#include "game/pile.h"
+#include "gfx/framebuffer.h"
 #include "words/names.h"
 #include "words/narrator.h"
 
@@ -103,10 +106,17 @@ std::string TableViewJson() {
   json.Number("sayZot", t.dealActive && (t.houseRules & kHouseSayZot) != 0);
   json.Text("turnLine", lines.turn).Text("topLine", lines.top).Text("countsLine", lines.counts);
   json.Text("scoresLine", lines.scores).Number("color", t.currentColor).Text("colorName", ColorName(t.currentColor));
+  // What the table shows to everyone: the top of the discard pile, the way play goes.
+  json.Number("top", t.dealActive ? PileTop(t.discardPile) : kNoCard).Number("direction", t.direction);
   std::string seats = "[";
-  for (int seat = 0; t.dealActive && seat < PlayersInRange(t.playerCount); ++seat) {
+  const int players = PlayersInRange(t.playerCount);
+  for (int seat = 0; t.dealActive && seat < players; ++seat) {
     Json one;
     one.Text("name", SeatName(seat)).Text("line", SeatLine(seat)).Number("count", PileCount(t.hands[seat]));
+    // Where the seat sits on the classic table, the middle of its fan: the page's
+    // own table seats it on the same side.
+    const TableRect fan = seat ? OpponentFan(players, seat, 1) : TableRect{kFrameWidth / 2, kFrameHeight, 0, 0};
+    one.Number("x", fan.x + fan.w / 2).Number("y", fan.y + fan.h / 2);
     seats += (seat ? "," : "") + one.Close();
   }
   json.Key("seats").text += seats + "]";

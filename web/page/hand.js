@@ -1,30 +1,24 @@
 // The human's hand as buttons, one per card in the hand's order, with the
-// game's own card pictures and the cards' names, and the draw pile beside
-// them. On touch screens they are the large hand a finger plays from; elsewhere
-// they stay out of sight but in the accessibility tree and the Tab order, and
-// show while one of them has the focus. A button acts as a press on its card
-// of the table, with the very same legality, cues and dialogs.
+// cards drawn from their designs at the screen's resolution and the cards'
+// names, and the draw pile after them. On the page's own table they are the
+// one hand mouse, touch and keys play from; on the classic table, on touch
+// screens they are the large hand a finger plays from, elsewhere they stay out
+// of sight but in the accessibility tree and the Tab order, and show while one
+// of them has the focus. A button acts as a press on its card of the table,
+// with the very same legality, cues and dialogs.
 
 import * as facts from 'zot-facts';
+import { picture, setPicture } from './table.js';
 
-let cards = null, pile = null, sayZot = null, pictureOf = null;
+let cards = null, pile = null, sayZot = null;
 let shown = '';
 
 function makeButton() {
   const button = document.createElement('button');
   button.className = 'card';
-  button.append(makePicture());
+  button.append(picture('c' + facts.kCardBack, 'card-picture'));
   return button;
 }
-
-function makePicture() {
-  const picture = document.createElement('canvas');
-  picture.width = facts.kCardWidth;
-  picture.height = facts.kCardHeight;
-  return picture;
-}
-
-const paint = (picture, code) => picture.getContext('2d').putImageData(pictureOf(code), 0, 0);
 
 // Where the focus may go by itself: nowhere a player put it on purpose.
 const focusIsFree = () => [document.body, pile, null].includes(document.activeElement) ||
@@ -37,7 +31,7 @@ let newMatch = false, byKey = false;
 // why); the keyboard's selection is the card that has the focus.
 export function show(view) {
   sayZot.hidden = !view.sayZot;
-  if (!pile.querySelector('canvas')) paint(pile.appendChild(makePicture()), facts.kCardBack);
+  if (!pile.querySelector('.card-picture')) pile.prepend(picture('c' + facts.kCardBack, 'card-picture'));
   const hand = view.hand.map((card) => card.code);
   const label = view.deal ? pile.dataset.label : pile.dataset.idleLabel;
   if (pile.getAttribute('aria-label') !== label) pile.setAttribute('aria-label', label);
@@ -52,7 +46,7 @@ export function show(view) {
       if (button.dataset.code === String(code)) return;
       button.dataset.code = code;
       button.dataset.index = i;
-      paint(button.firstChild, code);
+      setPicture(button.firstChild, 'c' + code);
     });
     if (focused && !cards.contains(document.activeElement)) (cards.lastElementChild || pile).focus();
   }
@@ -89,12 +83,11 @@ export function target(element) {
 }
 
 // A card the player tabs to becomes the selection too, so the arrows go on from it.
-export function init(pictureGetter, onSelect, onSayZot) {
+export function init(onSelect, onSayZot) {
   cards = document.getElementById('hand-cards');
   pile = document.getElementById('draw-pile');
   sayZot = document.getElementById('say-zot');
   sayZot.addEventListener('click', onSayZot);
-  pictureOf = pictureGetter;
   let tabbed = false;
   document.addEventListener('keydown', (event) => { tabbed = event.key === 'Tab'; }, true);
   document.addEventListener('pointerdown', () => { tabbed = false; }, true);

@@ -1,7 +1,11 @@
-// Where the table, the table in words and the large hand go on the screen. The
-// 600 x 400 picture stays exactly what it is: enlarged, each of its pixels
-// becomes a square of whole device pixels (k x k), placed on whole device
-// pixels, at every device pixel ratio, so it stays sharp. The words go beside
+// Where the table, the table in words and the hand go on the screen. The
+// page's own table (the default) takes the room the hand and the words leave:
+// on a screen wider than tall the words beside it and the hand's cards as
+// large as fit in rows along its foot; upright the hand under it, in as many
+// rows as it needs, and the words under that. The classic 600 x 400 picture
+// stays exactly what it is: enlarged, each of its pixels becomes a square of
+// whole device pixels (k x k), placed on whole device pixels, at every device
+// pixel ratio, so it stays sharp. The words go beside
 // the table where there is room, under it otherwise, never over it. On touch
 // screens whose table cards come out narrower than a finger, the hand is also
 // shown large as buttons: under the table when the screen stands upright,
@@ -10,19 +14,23 @@
 import { kFrameWidth as kWidth, kFrameHeight as kHeight, kHandCardStrip as kCardStrip } from 'zot-facts';
 
 // Least size of a card a finger can hit, and the most a card is drawn at.
-const kMinCard = 44, kMaxCard = 96, kGap = 6;
+const kMinCard = 44, kMaxCard = 96, kGap = 6, kLift = 14;
 // Felt a phone may lose at each side to show the table across its width
 // (the Windows window, too, shows less than the whole frame).
 const kMaxCrop = 8;
-let game = null, board = null, frame = null, canvas = null, panel = null, hand = null, handCards = 0, folded = false;
-let resolutionQuery = null;
+let game = null, board = null, frame = null, canvas = null, panel = null, hand = null, pile = null, handCards = 0;
+let folded = false;
+let resolutionQuery = null, classic = false;
+// The page's own table: its largest card, the words' column beside it, and
+// the least share of the height the felt keeps over the hand.
+const kMaxFeltCard = 150, kPanelNarrow = 240, kPanelWide = 420, kFeltShare = 0.5, kFeltLeast = 230;
 
 const touch = () => matchMedia('(pointer: coarse)').matches;
 
-// Room for the hand: the card size that shows `count` buttons in `width` x
-// `height`, or the least size (the hand then scrolls) when none does.
-function cardSize(count, width, height) {
-  for (let size = kMaxCard; size > kMinCard; --size) {
+// Room for the hand: the card size, up to `most`, that shows `count` buttons in
+// `width` x `height`, or the least size (the hand then scrolls) when none does.
+function cardSize(count, width, height, most = kMaxCard) {
+  for (let size = most; size > kMinCard; --size) {
     const perRow = Math.max(1, Math.floor((width + kGap) / (size + kGap)));
     if (Math.ceil(count / perRow) * (size * 1.5 + kGap) <= height) return size;
   }
@@ -85,9 +93,43 @@ function plan(width, height, ratio, coarse, folded) {
            hand: { below: false, w: width - tableWidth, h: height } };
 }
 
+// The page's own table: only the hand's card size and the words' room are
+// worked out here; the grid of page.css places the rest.
+function fitFelt(room) {
+  const wide = room.width > room.height;
+  const panelWidth = wide ? Math.min(kPanelWide, Math.max(kPanelNarrow, room.width * 0.26)) : room.width;
+  const panelHeight = wide ? room.height : (folded ? kPanelFolded : kPanelOpen);
+  const handWidth = (wide ? room.width - panelWidth : room.width) - 2 * kGap;
+  const feltHeight = wide ? room.height * kFeltShare : Math.max(kFeltLeast, room.height * 0.3);
+  // Room over the cards for a raised one.
+  const handHeight = room.height - feltHeight - (wide ? 0 : panelHeight) - 2 * kGap - kLift;
+  const size = cardSize(Math.max(handCards, 1), handWidth, handHeight, kMaxFeltCard);
+  hand.style.setProperty('--card-width', size + 'px');
+  game.style.setProperty('--panel-width', panelWidth + 'px');
+  game.style.setProperty('--panel-height', panelHeight + 'px');
+  game.classList.toggle('wide', wide);
+  panel.style.width = panel.style.height = '';
+  placePile();
+  game.classList.add('placed');
+}
+
+// The draw pile, a button of the hand, over its slot on the page's own table,
+// wherever the table's seats and piles have put it.
+export function placePile() {
+  if (classic || !game) return;
+  const slot = document.getElementById('pile-slot').getBoundingClientRect(), origin = game.getBoundingClientRect();
+  Object.assign(pile.style, { left: slot.left - origin.left + 'px', top: slot.top - origin.top + 'px',
+                              width: slot.width + 'px', height: slot.height + 'px' });
+}
+
 function fit() {
-  const ratio = window.devicePixelRatio || 1;
   const room = game.getBoundingClientRect();
+  game.classList.toggle('felt', !classic);
+  hand.classList.toggle('large', !classic);
+  if (!classic) return fitFelt(room);
+  game.classList.remove('wide');
+  Object.assign(pile.style, { left: '', top: '', width: '', height: '' });
+  const ratio = window.devicePixelRatio || 1;
   const p = plan(room.width, room.height, ratio, touch(), folded);
   const scale = p.k ? p.k / ratio : p.fraction;
   const tableWidth = kWidth * scale, tableHeight = kHeight * scale;
@@ -140,6 +182,12 @@ export function setHandCount(count) {
   fit();
 }
 
+// The classic table, or the page's own.
+export function setClassic(on) {
+  classic = on;
+  if (game) fit();
+}
+
 // The table in words folded away to its first line, or open again.
 export function setPanelFolded(fold) {
   if (fold === folded) return;
@@ -154,6 +202,7 @@ export function init() {
   frame = document.getElementById('table-frame');
   canvas = document.getElementById('table');
   hand = document.getElementById('hand');
+  pile = document.getElementById('draw-pile');
   // The room changes with the window, a turned phone, the browser's bars,
   // and the menu bar's height once its font has loaded.
   new ResizeObserver(fit).observe(game);

@@ -17,6 +17,7 @@ import * as menu from './menu.js';
 import * as site from './site.js';
 import * as sound from './sound.js';
 import * as store from './store.js';
+import * as felt from './table.js';
 import * as view from './view.js';
 
 let module = null, notice = null;
@@ -83,8 +84,10 @@ function schedulePacing() {
 function putView(json) {
   const table = JSON.parse(json);
   view.show(table);
+  felt.show(table);
   hand.show(table);
   layout.setHandCount(table.deal ? table.hand.length : 0);
+  layout.placePile();
 }
 
 // A card's picture for the hand's buttons, taken from the module once per card.
@@ -138,6 +141,7 @@ function setPicture(name, rgba, width, height) {
 function tell(json) {
   const event = JSON.parse(json);
   if (event.kind === facts.kMatchStarted) hand.matchStarted();
+  felt.tell(event);
   view.tell(event);
 }
 
@@ -164,6 +168,7 @@ function started() {
   performance.mark('zot-restored');
   document.getElementById('game').removeAttribute('aria-busy');
   ready = true;
+  felt.setLive(true);
   afterCall();
   if (language.stored() === 'en') chooseLanguage('en');
 }
@@ -223,10 +228,12 @@ function startModule() {
     preRun: [() => {
       module.addRunDependency('zot-assets');
       unpacked.then((assets) => {
-        // The bitmaps are the module's to read; the sounds the page's to play.
-        const isSound = ([path]) => path.startsWith('/sounds/');
+        // The bitmaps are the module's to read; the sounds the page's to
+        // play, the table's designs the page's to draw.
+        const isSound = ([path]) => path.startsWith('/sounds/'), isArt = ([path]) => path.startsWith('/art/');
         sound.keep(assets.filter(isSound));
-        writeAssets(module.FS, assets.filter((file) => !isSound(file)));
+        assets.filter(isArt).forEach(([, bytes]) => felt.setArt(new TextDecoder().decode(bytes)));
+        writeAssets(module.FS, assets.filter((file) => !isSound(file) && !isArt(file)));
         module.removeRunDependency('zot-assets');
       }, ignore).catch(failed);
     }],
@@ -253,8 +260,9 @@ function start() {
     ? chooseLanguage(language.languageOf() === 'en' ? 'ar' : 'en') : enter(facts.zot_command, id)),
             (id) => query(facts.zot_setting_mark, id) === 1);
   dialogs.init(document.getElementById('overlay'), pictureOf);
+  felt.init();
   view.init();
-  hand.init(pictureOf, (index) => enter(facts.zot_select_card, index), () => enter(facts.zot_say_zot));
+  hand.init((index) => enter(facts.zot_select_card, index), () => enter(facts.zot_say_zot));
   document.getElementById('back-to-table').addEventListener('click', (event) => reopen(event.detail === 0));
   input.init(canvas, document.getElementById('hand'), {
     press: (x, y) => enter(facts.zot_press, x, y),

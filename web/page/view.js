@@ -5,14 +5,15 @@
 // why a press did nothing and the replies of the keys that say the table
 // again. The words are made in the module (words/), the same Zot.exe speaks;
 // the module hands over only what the human may know. The player may fold the
-// details away to the first line; the page remembers it across visits.
+// details away to the first line, and choose the classic table over the
+// page's own; the page remembers both across visits.
 import * as facts from 'zot-facts';
 import * as layout from './layout.js';
 import { preference, setPreference } from './store.js';
 
 // Lines the log keeps; older ones have long been spoken.
 const kKeptLines = 40;
-const kFoldedKey = 'zot.status.folded';
+const kFoldedKey = 'zot.status.folded', kClassicKey = 'zot.view.classic';
 let log = null, reply = null, turn = null, top = null, seats = null, counts = null, scores = null;
 let fold = null, more = null, strip = null, colorBar = null, shownColor = -1;
 
@@ -82,6 +83,11 @@ function setFolded(folded) {
   layout.setPanelFolded(folded);
 }
 
+function setClassic(classic, choice) {
+  choice.setAttribute('aria-pressed', String(classic));
+  layout.setClassic(classic);
+}
+
 export function init() {
   [log, reply, turn, top, seats, counts, scores, fold, more, strip] = ['moves', 'reply', 'turn', 'top', 'seats',
     'counts', 'scores', 'fold', 'more', 'color'].map((name, i) => document.getElementById(i < 2 ? name : `status-${name}`));
@@ -91,5 +97,12 @@ export function init() {
     const now = fold.getAttribute('aria-expanded') === 'true';
     setFolded(now);
     setPreference(kFoldedKey, now ? '1' : '0');
+  });
+  const choice = document.getElementById('view-choice');
+  setClassic(preference(kClassicKey) === '1', choice);
+  choice.addEventListener('click', () => {
+    const classic = choice.getAttribute('aria-pressed') !== 'true';
+    setClassic(classic, choice);
+    setPreference(kClassicKey, classic ? '1' : '0');
   });
 }
