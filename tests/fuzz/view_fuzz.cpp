@@ -1,6 +1,6 @@
 // libFuzzer target: the page's words and JSON. A match of the fuzzer's settings
-// is played some moves with one word of the string table replaced by arbitrary
-// bytes, then events of the fuzzer's making (each field in its range) are told
+// (the house rules and the language among them) is played some moves with one
+// word of the string table replaced by arbitrary bytes, then events of the fuzzer's making (each field in its range) are told
 // against that table. Every event's phrase is quoted exactly as a strict writer
 // (nlohmann::json) quotes it, broken UTF-8 given as U+FFFD; the JSON tell() gets
 // for it, and the view putView() gets after each move and after the made events, hold
@@ -17,9 +17,10 @@
 #include "tools/sim/headless.h"
 #include "web/module/view_json.h"
 #include "words/narrator.h"
+#include "words/words.h"
 
 // The build's string table, compiled here under another name (CMakeLists.txt).
-const char* TableWord(int stringId);
+const char* TableString(int stringId);
 
 namespace {
 
@@ -41,19 +42,26 @@ void Hear(const TableEvent& event) {
 
 }  // namespace
 
-const char* Word(int stringId) { return stringId == fuzzedId ? fuzzedWord.c_str() : TableWord(stringId); }
+const char* ResourceString(int stringId) { return stringId == fuzzedId ? fuzzedWord.c_str() : TableString(stringId); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool listening = (ListenAlong(Hear), true);
   (void)listening;
   FuzzedDataProvider in(data, size);
-  fuzzedId = IDS_TABLE + in.ConsumeIntegralInRange(0, 127);
+  fuzzedId = IDS_TABLE + in.ConsumeIntegralInRange(0, 255);
   fuzzedWord = in.ConsumeRandomLengthString(64);
   MatchSettings settings;
   settings.seed = in.ConsumeIntegral<std::uint32_t>();
   settings.players = in.ConsumeIntegralInRange(2, 4);
   settings.rules = in.ConsumeBool() ? RuleVariant::kUntilPlayable : RuleVariant::kStandard;
   settings.length = in.ConsumeBool() ? MatchLength::kToFiveHundred : MatchLength::kOneDeal;
+  // From the seed's bits, so that the kept corpus keeps its meaning: the house
+  // rules, whether the human says Zot, and the language, whose word is the one replaced.
+  settings.house = static_cast<std::uint8_t>((settings.seed >> 1) & kHouseRulesAll);
+  settings.saysZot = (settings.seed & 16) != 0;
+  const bool english = (settings.seed & 1) != 0;
+  SetLanguage(english ? Language::kEnglish : Language::kArabic);
+  if (english) fuzzedId += ZOT_ENGLISH;
   const int moves = in.ConsumeIntegralInRange(0, 100);
 
   SetUpTable(settings);
