@@ -140,7 +140,7 @@ async function houseRulesMatch(browser) {
   await page.click('#dialog-187 button[data-id="1"]');
   const zot = page.getByRole('button', { name: 'زوت!', exact: true });
   check('house rules: a match dealt, the Zot button in sight', await zot.isVisible());
-  let owedSeen = false, zotByKey = false;
+  let owedSeen = false, zotByKey = false, badge = null;
   for (let steps = 0; steps < 400; ++steps) {
     const open = (await state(page)).dialog[0];
     if (open) {
@@ -156,7 +156,10 @@ async function houseRulesMatch(browser) {
       continue;
     }
     const cards = await page.$$eval('#hand-cards .card', (all) => all.map((b) => b.getAttribute('aria-disabled') === 'false'));
-    if (turn.endsWith('عليك سحب ورقتين أو الجمع.')) owedSeen = true;
+    if (turn.endsWith('عليك سحب ورقتين أو الجمع.') && !owedSeen) {
+      owedSeen = true;
+      badge = await page.$eval('#piles .owed', (b) => (b.hidden ? 'hidden' : b.textContent));
+    }
     // Said by the key and by the button in turn.
     if (cards.length === 2 && cards.includes(true)) await ((zotByKey = !zotByKey) ? page.keyboard.press('z') : zot.click());
     const index = cards.indexOf(true);
@@ -164,6 +167,7 @@ async function houseRulesMatch(browser) {
       : document.querySelectorAll('#hand-cards .card')[i]).click(), index);
   }
   check('house rules: owing two, the turn line says so', owedSeen);
+  checkEq('house rules: owing two, the discard pile shows it', badge, '+2');
   const told = await page.evaluate(() => window.__told);
   const said = execFileSync(simTool, ['--seed', String(seed), '--players', '4', '--house', 'stack,say-zot', '--zot', 'say',
     '--words'], { encoding: 'utf8' }).trim().split('\n');

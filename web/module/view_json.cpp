@@ -108,6 +108,8 @@ std::string TableViewJson() {
   json.Text("scoresLine", lines.scores).Number("color", t.currentColor).Text("colorName", ColorName(t.currentColor));
   // What the table shows to everyone: the top of the discard pile, the way play goes.
   json.Number("top", t.dealActive ? PileTop(t.discardPile) : kNoCard).Number("direction", t.direction);
+  // The stacked total the seat to move owes, 0 without one (the turn line says it in words).
+  json.Number("owed", t.dealActive ? t.pendingTotal : 0);
   std::string seats = "[";
   const int players = PlayersInRange(t.playerCount);
   for (int seat = 0; t.dealActive && seat < players; ++seat) {

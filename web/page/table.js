@@ -13,7 +13,7 @@ import * as facts from 'zot-facts';
 // Short enough to end well before the next computer move (the pacing's wait
 // is near a second); a penalty's or a deal's cards follow one another.
 const kFlyMs = 260, kStaggerMs = 45, kDealCards = 4;
-let felt = null, fx = null, stock = null, discard = null, strip = null, ring = null, piles = null, hand = null;
+let felt = null, fx = null, stock = null, discard = null, strip = null, ring = null, piles = null, hand = null, owed = null;
 let seats = [], shown = { top: -1, color: -1, direction: 0 }, landing = 0, latest = null, live = false, dealing = false;
 const still = matchMedia('(prefers-reduced-motion: reduce)');
 const numbers = new Intl.NumberFormat(document.documentElement.lang);
@@ -107,6 +107,9 @@ function showTop(view) {
 export function show(view) {
   latest = view;
   felt.classList.toggle('idle', !view.deal);
+  // A stacked total owed, on the discard pile it grew on: "+6".
+  owed.hidden = !(view.owed > 0);
+  if (view.owed > 0) owed.textContent = '+' + numbers.format(view.owed);
   showSeats(view);
   // A deal's cards go round once the seats of the new deal are in place.
   if (dealing && moving()) {
@@ -202,5 +205,9 @@ export function init() {
   stock = document.getElementById('draw-pile');
   discard = piles.appendChild(picture('c0', 'card-picture discard'));
   strip = piles.appendChild(picture('k0', 'strip'));
+  owed = piles.appendChild(document.createElement('b'));
+  owed.className = 'owed';
+  owed.hidden = true;
+  owed.setAttribute('aria-hidden', 'true');
   ring = document.getElementById('flow');
 }
