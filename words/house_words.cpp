@@ -3,18 +3,13 @@
 #include "game/table.h"
 #include "resources/resource.h"
 #include "words/names.h"
+#include "words/narrator.h"
 #include "words/words.h"
 
 namespace {
 
 // The human's hand by name: after a swap or a pass the human has seen it.
-std::string HandNow() {
-  const CardPile& hand = gameTable.hands[kHumanSeat];
-  std::string names[kPileCapacity];
-  const int n = PileCount(hand);
-  for (int i = 0; i < n; ++i) names[i] = CardName(hand.cards[i]);
-  return Say(IDS_SAY_HAND_NOW, {CardCount(n), ListOf(names, n)});
-}
+std::string HandNow() { return HumanHandPhrase(IDS_SAY_HAND_NOW); }
 
 // The seat that played the draw card `owing` now owes for: the one before it.
 int StackingSeat(int owing) {

@@ -1,3 +1,5 @@
+// The language the words are said in: each string of the resource script or its
+// English twin, numbered ZOT_ENGLISH on, falling back to the Arabic one.
 #include "resources/resource.h"
 #include "words/words.h"
 

@@ -119,12 +119,8 @@ std::string Phrase(const TableEvent& e) {
     case TableEventKind::kHand: {
       // The other hands are as many as the human's: the human's line says it.
       if (!you) return "";
-      const CardPile& hand = t.hands[kHumanSeat];
-      std::string names[kPileCapacity];
-      const int count = PileCount(hand);
-      for (int i = 0; i < count; ++i) names[i] = CardName(hand.cards[i]);
       n.turnSaid = t.currentPlayer == kHumanSeat;
-      return Say(n.turnSaid ? IDS_SAY_HAND_YOUR_TURN : IDS_SAY_HAND_YOU, {CardCount(count), ListOf(names, count)});
+      return HumanHandPhrase(n.turnSaid ? IDS_SAY_HAND_YOUR_TURN : IDS_SAY_HAND_YOU);
     }
     case TableEventKind::kDrew:
       if (you) {
@@ -224,6 +220,14 @@ std::string NarrateEvent(const TableEvent& event) {
   const bool noMove = event.kind == TableEventKind::kRefused || (event.kind == TableEventKind::kSaidZot && !event.count);
   if (!text.empty() && !noMove) n.sinceYourMove.push_back(text);
   return text;
+}
+
+std::string HumanHandPhrase(int stringId) {
+  const CardPile& hand = gameTable.hands[kHumanSeat];
+  std::string names[kPileCapacity];
+  const int count = PileCount(hand);
+  for (int i = 0; i < count; ++i) names[i] = CardName(hand.cards[i]);
+  return Say(stringId, {CardCount(count), ListOf(names, count)});
 }
 
 std::string SeatLine(int seat) {

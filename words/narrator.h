@@ -46,6 +46,8 @@ struct TableLines {
 TableLines DescribeTable();
 // A seat's name and number of cards: "اللاعب الثاني: 5 أوراق".
 std::string SeatLine(int seat);
+// The human's hand counted and named, in phrase `stringId` (%1 the count, %2 the cards).
+std::string HumanHandPhrase(int stringId);
 
 // The keys that say the table again: the moves since the human's last, the
 // counts, the top card with the colour to match.
