@@ -65,11 +65,11 @@ void AddSayZotButton(HWND dialog) {
   SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);
 }
 
+}  // namespace
+
 bool IsChecked(HWND dialog, int controlId) {
   return SendDlgItemMessageW(dialog, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
-
-}  // namespace
 
 INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {

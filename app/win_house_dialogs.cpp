@@ -20,10 +20,6 @@ static_assert(kSwapSeats == kSeatCount - 1, "a radio for every other seat");
 // The seats the swap dialog offers, set as it opens.
 int offered[kSeatCount - 1];
 
-bool IsChecked(HWND dialog, int controlId) {
-  return SendDlgItemMessageW(dialog, controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 // Opens on the rules in force; OK answers with those checked, Cancel and Esc with -1.
 INT_PTR CALLBACK HouseRulesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
