@@ -54,6 +54,7 @@ TEST(Names, CardsColorsSeatsAndCounts) {
 // The names of the cards the human may know by now: the own hand as dealt and
 // drawn, every card played or turned up.
 std::set<std::string> known;
+bool owed = false;  // a stacked total stands until a seat takes it
 std::string faults;
 
 void Note(const std::string& fault) {
@@ -73,9 +74,11 @@ void Hear(const TableEvent& e) {
                       e.kind == TableEventKind::kPlayed || e.kind == TableEventKind::kDealEnded ||
                       e.kind == TableEventKind::kMatchEnded || (you && e.kind == TableEventKind::kDrew) ||
                       (you && e.kind == TableEventKind::kHand) || (you && e.kind == TableEventKind::kPenalty) ||
-                      e.kind == TableEventKind::kStacked || e.kind == TableEventKind::kSwapped ||
+                      (owed && e.kind == TableEventKind::kPenalty) || e.kind == TableEventKind::kStacked || e.kind == TableEventKind::kSwapped ||
                       e.kind == TableEventKind::kPassed || e.kind == TableEventKind::kCaught;
   if (speaks && said.empty()) Note(name + ": nothing said");
+  // A stacked total is taken as a move of its own, which the card played no longer says.
+  owed = e.kind == TableEventKind::kStacked || (owed && e.kind != TableEventKind::kPenalty);
   if (said.find('%') != std::string::npos) Note(name + ": " + said);
   for (int code = 1; code <= kWildDrawFour; ++code) {
     // A face's number inside a larger one ("أزرق 1" in "أزرق 10") cannot happen: faces go to 9.
